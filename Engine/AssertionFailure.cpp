@@ -1,0 +1,74 @@
+#include "AssertionFailure.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Platform/Platform.h"
+#include "Platform/WindowsConstants.h"
+#include "TheApplication.h"
+#include "TheVideoSystem.h"
+
+namespace {
+
+bool _isInAssertionFailure = false;
+
+constexpr std::uint32_t FATAL_BOX_STYLE = MB_OK | MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND | MB_TOPMOST;
+
+void FormatStringV(char* buffer, std::size_t size, const char* format, std::va_list arguments) {
+    if (size == 0) return;
+    std::vsnprintf(buffer, size, format, arguments);
+    buffer[size - 1] = '\0';
+}
+
+void ShowFatalBox(const char* text, const char* captionFormat) {
+    char caption[ASSERTION_TEXT_SIZE];
+    FormatString(caption, sizeof(caption), captionFormat, theApplication.GetName().c_str());
+    Platform::MessageBoxA(TheVideoSystem::GetWindowHandle(), text, caption, FATAL_BOX_STYLE);
+}
+
+}  // namespace
+
+void FormatString(char* buffer, std::size_t size, const char* format, ...) {
+    std::va_list arguments;
+    va_start(arguments, format);
+    FormatStringV(buffer, size, format, arguments);
+    va_end(arguments);
+}
+
+void DebugPrintf(const char* format, ...) {
+    char text[ASSERTION_TEXT_SIZE];
+    std::va_list arguments;
+    va_start(arguments, format);
+    FormatStringV(text, sizeof(text), format, arguments);
+    va_end(arguments);
+    Platform::OutputDebugStringA(text);
+}
+
+void AssertionFailure(int line, const char* fileName, const char* scope, const char* expressionText,
+                      const char* messageFormat, ...) {
+    if (_isInAssertionFailure) std::_Exit(1);
+    _isInAssertionFailure = true;
+
+    char message[ASSERTION_TEXT_SIZE];
+    std::va_list arguments;
+    va_start(arguments, messageFormat);
+    FormatStringV(message, sizeof(message), messageFormat, arguments);
+    va_end(arguments);
+
+    char report[ASSERTION_TEXT_SIZE];
+    FormatString(report, sizeof(report), "ASSERTION FAILURE:\n%s(%d):  (%s)\nExpression was: ( %s )\n\n   %s\n",
+                 fileName, line, scope, expressionText, message);
+    Platform::OutputDebugStringA(report);
+
+    // Leave full screen and hide the window, so that the boxes are seen.
+    Platform::ChangeDisplaySettingsA(nullptr, 0);
+    Platform::ShowWindow(TheVideoSystem::GetWindowHandle(), SW_HIDE);
+
+    ShowFatalBox(report, "%s : Program Error");
+    ShowFatalBox("The application will now close.", "%s : Emergency Shutdown");
+
+    theApplication.RequestShutdown();
+    theApplication.ShutdownIfRequested();
+    std::exit(1);
+}

@@ -1,0 +1,167 @@
+#pragma once
+// The operating system as the engine sees it: one operation per system call the engine
+// makes, named after the Win32 call it stands for. Each target implements this header once
+// (Sdl/ on Linux, Win32/ on Windows, Script/ for tests); engine and game code include no
+// system header of their own. Numbers passed through (message codes, styles, flags) are
+// Win32's on every target, see WindowsConstants.h. Where Win32 has an ANSI and a wide form
+// the name keeps the A, so that no windows.h macro ever renames these declarations.
+#include <cstdint>
+#include <cstdio>
+
+using InstanceHandle = void*;
+using WindowHandle = void*;
+using DeviceContextHandle = void*;
+using RenderingContextHandle = void*;
+using WParam = std::uintptr_t;
+using LParam = std::intptr_t;
+using LResult = std::intptr_t;
+
+struct Rect {
+    std::int32_t left;
+    std::int32_t top;
+    std::int32_t right;
+    std::int32_t bottom;
+};
+
+struct Point {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+// One window message, packed as Win32 packs it.
+struct Message {
+    WindowHandle window;
+    std::uint32_t message;
+    WParam wParam;
+    LParam lParam;
+};
+
+// A display mode as the driver reported it, or as the engine made it up for a window.
+// The fields the engine reads carry DEVMODE's names; driverModeNumber is what the backend
+// needs to switch the display to a reported mode again (-1 for a made-up one).
+struct DeviceMode {
+    std::uint32_t dmSize;
+    std::uint32_t dmFields;
+    std::uint32_t dmBitsPerPel;
+    std::uint32_t dmPelsWidth;
+    std::uint32_t dmPelsHeight;
+    std::uint32_t dmDisplayFrequency;
+    std::int32_t driverModeNumber;
+};
+
+// The PIXELFORMATDESCRIPTOR fields the engine fills; everything else is zero.
+struct PixelFormatDescriptor {
+    std::uint16_t nSize;
+    std::uint16_t nVersion;
+    std::uint32_t dwFlags;
+    std::uint8_t iPixelType;
+    std::uint8_t cColorBits;
+    std::uint8_t cAccumBits;
+    std::uint8_t cDepthBits;
+    std::uint8_t cStencilBits;
+    std::uint8_t iLayerType;
+};
+
+// The LOGFONT attributes the engine asks for.
+struct FontDescription {
+    std::int32_t height;
+    std::int32_t width;
+    std::int32_t escapement;
+    std::int32_t orientation;
+    std::int32_t weight;
+    std::uint8_t italic;
+    std::uint8_t underline;
+    std::uint8_t strikeOut;
+    std::uint8_t charSet;
+    std::uint8_t outPrecision;
+    std::uint8_t clipPrecision;
+    std::uint8_t quality;
+    std::uint8_t pitchAndFamily;
+    const char* faceName;
+};
+
+// The WNDCLASS fields the engine sets; the procedure is always EngineWindowProcedure.
+struct WindowClass {
+    std::uint32_t style;
+    InstanceHandle instance;
+    const char* className;
+};
+
+// The colours are Win32 COLORREFs: red in the low byte.
+struct PlaqueDescription {
+    Rect area;
+    std::uint32_t backgroundColor;
+    std::uint32_t textColor;
+    FontDescription font;
+    const char* text;
+    std::int32_t textX;
+    std::int32_t textY;
+};
+
+// The engine's window procedure; every backend delivers dispatched messages to it.
+LResult EngineWindowProcedure(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
+
+// The engine's entry, called by the target's own entry point (WinMain, main).
+int EngineMain(InstanceHandle instance, const char* commandLine);
+
+namespace Platform {
+
+// Clock (QueryPerformanceFrequency, QueryPerformanceCounter, Sleep).
+bool QueryPerformanceFrequency(std::int64_t* countsPerSecond);
+bool QueryPerformanceCounter(std::int64_t* count);
+void Sleep(std::uint32_t milliseconds);
+
+// Diagnostics: the debugger output (OutputDebugStringA) and a modal box (MessageBoxA).
+void OutputDebugStringA(const char* text);
+int MessageBoxA(WindowHandle owner, const char* text, const char* caption, std::uint32_t style);
+
+// Message queue (PeekMessageA with PM_REMOVE and no filter, TranslateMessage,
+// DispatchMessageA, PostQuitMessage, DefWindowProcA).
+bool PeekMessageA(Message* message);
+void TranslateMessage(const Message& message);
+LResult DispatchMessageA(const Message& message);
+void PostQuitMessage(int exitCode);
+LResult DefWindowProcA(WindowHandle window, std::uint32_t message, WParam wParam, LParam lParam);
+
+// Display (EnumDisplaySettingsA of the primary display, ChangeDisplaySettingsA,
+// GetWindowRect of GetDesktopWindow).
+bool EnumDisplaySettingsA(std::uint32_t modeNumber, DeviceMode* mode);
+std::int32_t ChangeDisplaySettingsA(const DeviceMode* mode, std::uint32_t flags);
+bool GetDesktopWindowRect(Rect* rect);
+
+// Window (RegisterClassA, AdjustWindowRectEx, CreateWindowExA, ShowWindow,
+// SetForegroundWindow, SetFocus, GetDC).
+bool RegisterClassA(const WindowClass& windowClass);
+bool AdjustWindowRectEx(Rect* rect, std::uint32_t style, bool hasMenu, std::uint32_t exStyle);
+WindowHandle CreateWindowExA(std::uint32_t exStyle, const char* className, const char* title, std::uint32_t style,
+                            int x, int y, int width, int height, InstanceHandle instance);
+void ShowWindow(WindowHandle window, int command);
+void SetForegroundWindow(WindowHandle window);
+void SetFocus(WindowHandle window);
+DeviceContextHandle GetDC(WindowHandle window);
+
+// Rendering context (ChoosePixelFormat, SetPixelFormat, wglCreateContext, wglMakeCurrent,
+// SwapBuffers).
+int ChoosePixelFormat(DeviceContextHandle dc, const PixelFormatDescriptor& descriptor);
+bool SetPixelFormat(DeviceContextHandle dc, int pixelFormat, const PixelFormatDescriptor& descriptor);
+RenderingContextHandle CreateContext(DeviceContextHandle dc);
+bool MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc);
+void SwapBuffers(DeviceContextHandle dc);
+
+// The start-up plaque: fill the area, write the text (GDI's brush, font and TextOutA).
+void DrawPlaque(DeviceContextHandle dc, const PlaqueDescription& plaque);
+
+// Bitmap glyphs of the bytes first .. first + count - 1 into the display lists from
+// listBase on, each advancing the raster position (CreateFontIndirectA, wglUseFontBitmapsA).
+void UseFontBitmaps(DeviceContextHandle dc, const FontDescription& font, std::uint32_t first, std::uint32_t count,
+                    std::uint32_t listBase);
+
+// Cursor (GetCursorPos, SetCursorPos, ShowCursor), in screen pixels.
+bool GetCursorPos(Point* position);
+bool SetCursorPos(int x, int y);
+int ShowCursor(bool show);
+
+// A resource file relative to the working folder; '\' and '/' both separate folders.
+std::FILE* OpenFile(const char* fileName, const char* mode);
+
+}  // namespace Platform

@@ -1,0 +1,34 @@
+// The Linux entry point: the command line as Windows would pass it, then the engine.
+#include <SDL.h>
+
+#include <string>
+
+#include "../Platform.h"
+#include "SdlCloseSignals.h"
+#include "SdlDebugOutput.h"
+
+namespace {
+
+// The arguments after the program name, separated by blanks, as WinMain receives them.
+std::string JoinArguments(int argc, char** argv) {
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) commandLine += ' ';
+        commandLine += argv[i];
+    }
+    return commandLine;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    SilenceStandardError();
+    // One window: its close box posts the quit through the engine, not through SDL.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    InstallCloseSignals();
+    SDL_Init(SDL_INIT_EVENTS);
+    const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());
+    SDL_Quit();
+    return exitCode;
+}

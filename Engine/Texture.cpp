@@ -1,0 +1,22 @@
+#include "Texture.h"
+
+#include "Image.h"
+#include "Platform/OpenGL.h"
+
+Texture::Texture(const Image& image)
+    : _width(image._width),
+      _height(image._height),
+      _bitsPerPixel(image._bitsPerPixel),
+      _glInternalFormat(image._glInternalFormat),
+      _textureName(0) {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // Image rows are tightly packed
+    glGenTextures(1, &_textureName);
+    // Bound directly, not through the renderer's cache of the bound texture.
+    glBindTexture(GL_TEXTURE_2D, _textureName);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(_glInternalFormat), _width, _height, 0, image._glPixelFormat,
+                 GL_UNSIGNED_BYTE, image._pixels);
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Cribblestorm and runs every test: unit, render and end-to-end tests under a
+# virtual X server, then all of them again with AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-packages.sh test
+
+# Sanitizer reports land in files (standard error belongs to the debugger output) and
+# fail the test that caused them.
+sanitizer_logs="$PWD/build-asan/sanitizer-logs"
+export ASAN_OPTIONS="log_path=$sanitizer_logs/asan:exitcode=23:detect_leaks=0"
+export UBSAN_OPTIONS="log_path=$sanitizer_logs/ubsan:print_stacktrace=1:halt_on_error=1"
+
+run_suite() {
+    local preset=$1
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ctest --preset "$preset" -j2
+}
+
+run_suite linux
+rm -rf "$sanitizer_logs" && mkdir -p "$sanitizer_logs"
+if ! run_suite asan || compgen -G "$sanitizer_logs/*" >/dev/null; then
+    cat "$sanitizer_logs"/* 2>/dev/null || true
+    exit 1
+fi
+echo "All tests passed."

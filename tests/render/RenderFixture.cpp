@@ -1,0 +1,70 @@
+#include "RenderFixture.h"
+
+#include <vector>
+
+#include "Engine/Platform/OpenGL.h"
+#include "Engine/TheConsole.h"
+#include "Engine/TheRenderer.h"
+#include "Engine/TheVideoSystem.h"
+
+namespace {
+
+constexpr int WIDTH = 1024;
+constexpr int HEIGHT = 768;
+
+// The real window and context, made once for the whole run.
+class RenderEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        theVideoSystem.SetDesiredDisplayMode(WIDTH, HEIGHT, 32, 85, false);
+        theConsole.Startup();
+        theVideoSystem.Startup();
+        theRenderer.Startup();
+    }
+    void TearDown() override {
+        theRenderer.Shutdown();
+        theVideoSystem.Shutdown();
+        theConsole.Shutdown();
+    }
+};
+
+const auto* const environment = ::testing::AddGlobalTestEnvironment(new RenderEnvironment);
+
+std::vector<std::uint8_t> ReadRect(int x, int y, int width, int height) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width * height) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+void LitSpan(const std::vector<std::uint8_t>& pixels, int* first, int* last) {
+    *first = -1;
+    *last = -1;
+    for (std::size_t i = 0; i < pixels.size() / 3; ++i) {
+        if (pixels[i * 3] + pixels[i * 3 + 1] + pixels[i * 3 + 2] == 0) continue;
+        if (*first < 0) *first = static_cast<int>(i);
+        *last = static_cast<int>(i);
+    }
+}
+
+}  // namespace
+
+void RenderTest::SetUp() {
+    theRenderer.ClearScreen(Color::BLACK);
+    theRenderer.BeginFrame();
+    theRenderer.SetProjection(Vec2::ZERO, Vec2(WIDTH, HEIGHT));
+}
+
+Pixel RenderTest::ReadPixel(int x, int y) {
+    const std::vector<std::uint8_t> pixel = ReadRect(x, y, 1, 1);
+    return Pixel{pixel[0], pixel[1], pixel[2]};
+}
+
+void RenderTest::LitSpanInRow(int y, int* first, int* last) { LitSpan(ReadRect(0, y, WIDTH, 1), first, last); }
+
+void RenderTest::LitSpanInColumn(int x, int* first, int* last) { LitSpan(ReadRect(x, 0, 1, HEIGHT), first, last); }
+
+void PrintTo(const Pixel& pixel, std::ostream* stream) {
+    *stream << "(" << pixel.red << ", " << pixel.green << ", " << pixel.blue << ")";
+}
