@@ -5,18 +5,39 @@
 #include "Engine/TheRenderer.h"
 #include "Engine/TheVideoSystem.h"
 #include "Engine/Vec2.h"
+#include "Baby.h"
+#include "Level.h"
+#include "Mine.h"
+#include "Turret.h"
 
 Game* theGame = nullptr;
+
+namespace {
+
+constexpr float LOSE_TEXT_X = 512.0f;
+constexpr float LOSE_TEXT_Y = 384.0f;
+
+}  // namespace
 
 void Game::PreInit() {
     theApplication.SetName("Cribblestorm");
     theVideoSystem.SetDesiredDisplayMode(1024, 768, 32, 85, false);
 }
 
-void Game::PostInit() { theRenderer.ToggleFpsDisplay(); }
+void Game::PostInit() {
+    theRenderer.ToggleFpsDisplay();
+    theLevel.Load("Level02");
+}
 
+// Lost is decided before the update, so the frame in which the last baby dies is still
+// drawn as a playing frame.
 void Game::RunFrame() {
     SetScreenProjection();
+    if (Baby::AllBabiesDead()) {
+        DrawScene();
+        theRenderer.DrawTextf(LOSE_TEXT_X, LOSE_TEXT_Y, "YOU LOSE!");
+        return;
+    }
     UpdateScene();
     DrawScene();
 }
@@ -27,9 +48,19 @@ void Game::SetScreenProjection() {
     theRenderer.SetProjection(Vec2::ZERO, Vec2(width, height));
 }
 
-void Game::UpdateScene() {}
+void Game::UpdateScene() {
+    Baby::UpdateAll();
+    Mine::UpdateAll();
+    Turret::UpdateAll();
+}
 
-void Game::DrawScene() {}
+// Bottom to top: level, mines, babies with their hearts, turrets.
+void Game::DrawScene() {
+    theLevel.Draw();
+    Mine::DrawAll();
+    Baby::DrawAll();
+    Turret::DrawAll();
+}
 
 void Game::OnKeyPressed(unsigned char code) {
     switch (code) {

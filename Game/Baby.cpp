@@ -1,0 +1,150 @@
+#include "Baby.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Engine/Platform/OpenGL.h"
+#include "Engine/TheApplication.h"
+#include "Engine/Timer.h"
+#include "GameRandom.h"
+#include "Level.h"
+#include "Mine.h"
+#include "SpriteStrip.h"
+
+std::vector<Baby*> Baby::_babies;
+
+namespace {
+
+constexpr float CONTACT_RADIUS = 20.0f;  // for mines, and the width of a path
+constexpr float WANDER_DISTANCE = 200.0f;
+constexpr std::uint32_t THINK_PERIOD_MS = 10000;
+constexpr float ARRIVAL_TOLERANCE = 1.0f;
+constexpr double LONGEST_CHOICE_FRAME_SECONDS = 0.1;
+constexpr float SPEED_KEPT_PER_MINE = 0.85f;
+constexpr float STARTING_SPEED = 50.0f;
+constexpr std::uint32_t STARTING_HEALTH = 2;
+constexpr float HEART_FIRST_X = 32.0f;
+constexpr float HEART_SPACING = 64.0f;
+constexpr float HEART_ROW_PITCH = 32.0f;
+constexpr float HEART_TOP = 768.0f;
+constexpr float HEADING_OF_UNROTATED_IMAGE = 90.0f;  // the pictures face +y
+constexpr float FRAMES_PER_SECOND = 10.0f;
+const Vec2 HALF_SIZE(0.5f, 0.5f);
+
+constexpr float RANDOM_TO_UNIT = 3.0518509e-05f;  // 1 / 32767
+constexpr float FULL_TURN_DEGREES = 360.0f;
+constexpr float DEGREES_TO_RADIANS = 0.017453292f;
+
+// A baby that no direction lets through tries again at its next think rather than forever.
+constexpr int MOST_TARGET_CANDIDATES = 256;
+
+float RandomDegrees() { return static_cast<float>(GameRandom()) * RANDOM_TO_UNIT * FULL_TURN_DEGREES; }
+
+bool IsInsideLevel(const Vec2& point) {
+    return point.x > 0.0f && point.x < Level::LEVEL_WIDTH && point.y > 0.0f && point.y < Level::LEVEL_HEIGHT;
+}
+
+}  // namespace
+
+Baby::Baby(const Vec2& position, float headingDegrees)
+    : _isDead(0),
+      _id(0),
+      _nextThinkMs(0),
+      _target(Vec2::ZERO),
+      _speed(STARTING_SPEED),
+      _velocity(Vec2::ZERO),
+      _position(position),
+      _headingDegrees(headingDegrees),
+      _health(STARTING_HEALTH) {
+    _babies.push_back(this);
+    _id = static_cast<std::uint32_t>(_babies.size());
+    _crawlSprite = std::make_unique<SpriteStrip>("Baby/Baby_crawl.tga", FRAMES_PER_SECOND);
+    _deadSprite = std::make_unique<SpriteStrip>("Baby/Baby_dead.tga", FRAMES_PER_SECOND);
+    _heartSprite = std::make_unique<SpriteStrip>("Baby/RedBabyHeartIcon.tga", FRAMES_PER_SECOND);
+}
+
+Baby::~Baby() = default;
+
+void Baby::Update() {
+    if (_isDead == 1) return;
+    Think();
+    Move();
+    CheckMines();
+}
+
+void Baby::Think() {
+    if (_nextThinkMs < Timer::GetMilliseconds()) {
+        ChooseTarget();
+        _nextThinkMs = Timer::GetMilliseconds() + THINK_PERIOD_MS;
+    }
+}
+
+// A random point 200 units away, inside the level, reachable in a straight line. The
+// velocity is per update, scaled by the frame in which the choice is made.
+void Baby::ChooseTarget() {
+    for (int attempt = 0; attempt < MOST_TARGET_CANDIDATES; ++attempt) {
+        const float angle = RandomDegrees();
+        const float radians = angle * DEGREES_TO_RADIANS;
+        const Vec2 candidate(_position.x + std::cos(radians) * WANDER_DISTANCE,
+                             _position.y + std::sin(radians) * WANDER_DISTANCE);
+        if (!IsInsideLevel(candidate) || !theLevel.IsPathClear(_position, candidate, CONTACT_RADIUS)) continue;
+        _target = candidate;
+        _headingDegrees = angle;
+        Vec2 direction = candidate - _position;
+        const float length = direction.Length();
+        if (length != 0.0f) direction = direction * (1.0f / length);
+        const double frameSeconds = std::min(theApplication.GetFrameSeconds(), LONGEST_CHOICE_FRAME_SECONDS);
+        _velocity = direction * static_cast<float>(_speed * frameSeconds);
+        return;
+    }
+}
+
+// A step that would carry the baby past its target lands on the target instead.
+void Baby::Move() {
+    const Vec2 toTarget = _target - _position;
+    if (std::fabs(toTarget.x) < ARRIVAL_TOLERANCE && std::fabs(toTarget.y) < ARRIVAL_TOLERANCE) {
+        _nextThinkMs = 0;
+        return;
+    }
+    _position = _velocity.Length() >= toTarget.Length() ? _target : _position + _velocity;
+}
+
+void Baby::CheckMines() {
+    if (Mine* mine = Mine::FindMineNear(_position, CONTACT_RADIUS)) {
+        _speed *= SPEED_KEPT_PER_MINE;
+        --_health;
+        delete mine;
+    }
+    if (_health == 0) _isDead = 1;
+}
+
+void Baby::Draw() {
+    float rotation = _headingDegrees - HEADING_OF_UNROTATED_IMAGE;
+    if (theLevel.GetCellAt(_position) == Level::CELL_SPIN) rotation = RandomDegrees();
+    SpriteStrip& body = _isDead ? *_deadSprite : *_crawlSprite;
+    body.Draw(_position, HALF_SIZE, rotation, SpriteStrip::KEEP_FRAME);
+    _DrawHearts();
+}
+
+// Baby n's hearts run along row n from the top left of the screen.
+void Baby::_DrawHearts() {
+    Vec2 place(HEART_FIRST_X, HEART_TOP - HEART_ROW_PITCH * static_cast<float>(_id));
+    for (std::uint32_t heart = 0; heart < _health; ++heart) {
+        _heartSprite->Draw(place, HALF_SIZE, 0.0f, SpriteStrip::KEEP_FRAME);
+        place.x += HEART_SPACING;
+    }
+}
+
+bool Baby::AllBabiesDead() {
+    return std::none_of(_babies.begin(), _babies.end(), [](const Baby* baby) { return baby->_health > 0; });
+}
+
+void Baby::UpdateAll() {
+    for (Baby* baby : _babies) baby->Update();
+}
+
+// Ordinary alpha blending from here on; it stays in force for everything drawn after.
+void Baby::DrawAll() {
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (Baby* baby : _babies) baby->Draw();
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "Engine/Vec2.h"
+
+class SpriteStrip;
+
+// A fixed obstacle with a picture: its cell is blocked, and it stands in a yellow ring.
+class Turret {
+public:
+    explicit Turret(const Vec2& position);
+    ~Turret();
+
+    void Update();
+    void Draw();
+
+    static void UpdateAll();
+    static void DrawAll();
+    static const std::vector<Turret*>& GetTurrets() { return _turrets; }
+
+private:
+    Vec2 _position;
+    std::unique_ptr<SpriteStrip> _sprite;
+
+    static std::vector<Turret*> _turrets;
+};
