@@ -5,24 +5,27 @@
 TestGame theTestGame;
 
 void TestGame::PreInit() {
-    theScriptedPlatform.Log("game PreInit");
+    Script().Log("game PreInit");
     if (onPreInit) onPreInit();
 }
 
-void TestGame::PostInit() { theScriptedPlatform.Log("game PostInit"); }
+void TestGame::PostInit() { Script().Log("game PostInit"); }
 
 void TestGame::RunFrame() {
-    theScriptedPlatform.Log("game RunFrame");
+    Script().Log("game RunFrame");
     if (onRunFrame) onRunFrame();
 }
 
-void TestGame::Shutdown() { theScriptedPlatform.Log("game Shutdown"); }
+void TestGame::Shutdown() {
+    Script().Log("game Shutdown");
+    if (onShutdown) onShutdown();
+}
 
 void TestGame::ProcessCommandLine(std::string commandLine) {
-    theScriptedPlatform.Log("game ProcessCommandLine(" + commandLine + ")");
+    Script().Log("game ProcessCommandLine(" + commandLine + ")");
 }
 
 bool TestGame::HandleInputEvent(int eventType, unsigned char code) {
-    theScriptedPlatform.Log("game HandleInputEvent(" + std::to_string(eventType) + ", " + std::to_string(code) + ")");
+    Script().Log("game HandleInputEvent(" + std::to_string(eventType) + ", " + std::to_string(code) + ")");
     return claimsInput;
 }

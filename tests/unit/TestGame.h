@@ -16,6 +16,7 @@ public:
 
     std::function<void()> onPreInit;
     std::function<void()> onRunFrame;
+    std::function<void()> onShutdown;
     bool claimsInput = false;
 };
 

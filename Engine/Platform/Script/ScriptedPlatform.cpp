@@ -4,8 +4,6 @@
 
 #include "../WindowsConstants.h"
 
-ScriptedPlatform theScriptedPlatform;
-
 namespace {
 
 // Handles that are not null, for a window, device context and rendering context that
@@ -13,11 +11,15 @@ namespace {
 int scriptedWindow;
 int scriptedContext;
 
-ScriptedPlatform& Script() { return theScriptedPlatform; }
 
 std::string Describe(const char* name, long long value) { return std::string(name) + "(" + std::to_string(value) + ")"; }
 
 }  // namespace
+
+ScriptedPlatform& Script() {
+    static ScriptedPlatform script;
+    return script;
+}
 
 DeviceMode ScriptedPlatform::DriverMode(int width, int height, int bitsPerPixel, int refreshRate) {
     return DeviceMode{DEVMODE_SIZE,
@@ -43,10 +45,11 @@ void Platform::Sleep(std::uint32_t milliseconds) { Script().Log(Describe("Sleep"
 
 void Platform::OutputDebugStringA(const char* text) {
     Script().debugOutput += text;
-    std::fputs(text, stderr);
+    if (Script().isEchoingDebugOutput) std::fputs(text, stderr);
 }
 
 int Platform::MessageBoxA(WindowHandle owner, const char* text, const char* caption, std::uint32_t style) {
+    Script().Log("MessageBoxA");
     std::fprintf(stderr, "[MessageBoxA owner %s, style 0x%X] %s\n%s\n[/MessageBoxA]\n", owner ? "window" : "none",
                  static_cast<unsigned>(style), caption, text);
     return 1;

@@ -33,6 +33,7 @@ struct ScriptedPlatform {
     // Every call that has an effect outside the engine, in order, and the debugger output.
     std::vector<std::string> calls;
     std::string debugOutput;
+    bool isEchoingDebugOutput = true;  // to standard error as well
 
     void Reset() { *this = ScriptedPlatform(); }
     bool Fails(const char* operation) const { return failing.count(operation) != 0; }
@@ -42,4 +43,5 @@ struct ScriptedPlatform {
     static DeviceMode DriverMode(int width, int height, int bitsPerPixel, int refreshRate);
 };
 
-extern ScriptedPlatform theScriptedPlatform;
+// The one script, made on first use: the timer reads it during static construction.
+ScriptedPlatform& Script();
