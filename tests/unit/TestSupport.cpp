@@ -38,6 +38,11 @@ std::string ExactText(const std::string& text) {
     return pattern + Escape(text.substr(start)) + "$";
 }
 
+std::string ContainsText(const std::string& text) {
+    const std::string exact = ExactText(text);
+    return exact.substr(1, exact.size() - 2);
+}
+
 std::string Report(const std::string& file, const std::string& expression, const std::string& message) {
     return "ASSERTION FAILURE:\n" + file + "(@LINE@):  (ALL BUILDS)\nExpression was: ( " + expression + " )\n\n   " +
            message + "\n";

@@ -6,6 +6,9 @@
 // A death-test pattern that matches `text` exactly; "@LINE@" stands for any line number.
 std::string ExactText(const std::string& text);
 
+// A death-test pattern that finds `text` anywhere in the output.
+std::string ContainsText(const std::string& text);
+
 // The report AssertionFailure writes, with "@LINE@" for the line.
 std::string Report(const std::string& file, const std::string& expression, const std::string& message);
 
