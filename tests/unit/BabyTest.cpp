@@ -1,0 +1,157 @@
+// A baby's steps with a scripted clock and frame time, the mines it triggers, and the
+// game's lose rule.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Engine/Platform/Script/ScriptedPlatform.h"
+#include "Engine/TheApplication.h"
+#include "Engine/TheVideoSystem.h"
+#include "Engine/Timer.h"
+#include "Game/Baby.h"
+#include "Game/Game.h"
+#include "Game/GameRandom.h"
+#include "Game/Level.h"
+#include "Game/Mine.h"
+#include "GameFiles.h"
+#include "TestSupport.h"
+
+namespace {
+
+constexpr float PI = 3.14159265f;
+
+class BabyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnterScratchFolder();
+        WriteSprites();
+        WriteLevel("Nursery", [](int x, int y) { return x == 500 && y == 400 ? 0x00FF00u : 0u; });
+    }
+};
+
+// A millisecond clock at `now`, after a frame of `frameMs`.
+void Advance(std::int64_t now, std::int64_t frameMs) {
+    Script().counter = now - frameMs;
+    theApplication.UpdateFrameTime();
+    Script().counter = now;
+    theApplication.UpdateFrameTime();
+}
+
+Baby& LoadNursery() {
+    Script().frequency = 1000;
+    Script().counter = 0;
+    Timer::Initialize();
+    RestartGameRandom();
+    theLevel.Load("Nursery");
+    return *Baby::GetBabies().front();
+}
+
+float Distance(const Vec2& a, const Vec2& b) { return (a - b).Length(); }
+
+}  // namespace
+
+TEST(GameRandom, RepeatsTheSameSequenceInEveryRun) {
+    RestartGameRandom();
+    for (int expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}) {
+        EXPECT_EQ(GameRandom(), expected);
+    }
+}
+
+TEST_F(BabyTest, ChoosesAReachableTargetOnItsFirstUpdateAndCrawlsThere) {
+    InFreshProcess([&] {
+        Baby& baby = LoadNursery();
+        EXPECT_EQ(baby.GetHealth(), 2u);
+        EXPECT_EQ(baby.GetSpeed(), 50.0f);
+        Advance(16, 90);  // 4.5 units an update: a step can carry it past its target
+        baby.Update();
+        const float angle = 41 * 3.0518509e-05f * 360.0f;  // the first random draw
+        EXPECT_FLOAT_EQ(baby.GetHeadingDegrees(), angle);
+        EXPECT_NEAR(baby.GetTarget().x, 500 + 200 * std::cos(angle * PI / 180), 1e-3);
+        EXPECT_NEAR(baby.GetTarget().y, 400 + 200 * std::sin(angle * PI / 180), 1e-3);
+        EXPECT_NEAR(baby.GetVelocity().Length(), 4.5, 1e-5);
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
+
+        Advance(5000, 16);  // later frames keep the velocity fixed at the choice
+        for (int update = 0; update < 50 && baby.GetNextThinkMs() != 0; ++update) baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 0u);
+        EXPECT_EQ(baby.GetPosition().x, baby.GetTarget().x);  // the last step landed on the target
+        EXPECT_EQ(baby.GetPosition().y, baby.GetTarget().y);
+
+        const Vec2 arrived = baby.GetPosition();
+        Advance(6000, 100);
+        baby.Update();  // chooses at once, with this frame's time: 50 x 0.1
+        EXPECT_EQ(baby.GetNextThinkMs(), 16000u);
+        EXPECT_NEAR(Distance(baby.GetTarget(), arrived), 200, 1e-3);
+        EXPECT_NEAR(Distance(baby.GetPosition(), arrived), 5, 1e-4);
+    });
+}
+
+TEST_F(BabyTest, ChoosesAgainAfterTenSecondsWithoutArriving) {
+    InFreshProcess([&] {
+        Baby& baby = LoadNursery();
+        Advance(16, 16);
+        baby.Update();
+        Advance(10016, 16);
+        baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
+        Advance(10017, 1);  // a frame of 1 ms: the next velocity is 50 x 0.001
+        baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 20017u);
+        EXPECT_NEAR(baby.GetVelocity().Length(), 0.05, 1e-6);
+    });
+}
+
+TEST_F(BabyTest, MinesCostAHeartAndSpeedAndTheSecondKills) {
+    InFreshProcess([&] {
+        Baby& baby = LoadNursery();
+        Mine* far = new Mine(Vec2(530.0f, 400.0f));    // 30 units: out of reach
+        Mine* first = new Mine(Vec2(500.0f, 429.9f));
+        Mine* second = new Mine(Vec2(470.1f, 400.0f));
+        baby.CheckMines();
+        EXPECT_EQ(baby.GetHealth(), 1u);
+        EXPECT_FLOAT_EQ(baby.GetSpeed(), 42.5f);
+        ASSERT_EQ(Mine::GetMines().size(), 2u);  // only the earlier of the two in reach
+        EXPECT_EQ(Mine::GetMines()[0], far);
+        EXPECT_EQ(Mine::GetMines()[1], second);
+        EXPECT_FALSE(Baby::AllBabiesDead());
+        baby.CheckMines();
+        EXPECT_TRUE(baby.IsDead());
+        EXPECT_TRUE(Baby::AllBabiesDead());
+        ASSERT_EQ(Mine::GetMines().size(), 1u);
+        (void)first;
+    });
+}
+
+TEST_F(BabyTest, TheLastDeathIsStillAPlayingFrameAndNothingMovesAfterIt) {
+    WriteLevel("Boxed", [](int x, int y) {
+        if (x == 500 && y == 400) return 0x00FF00u;
+        return (x == 505 && y == 400) || (x == 495 && y == 400) ? 0xFF0000u : 0u;
+    });
+    InFreshProcess([&] {
+        Script().frequency = 1000;
+        Script().counter = 0;
+        Timer::Initialize();
+        Script().counter = 50;
+        theVideoSystem._EnumerateDisplayModes();  // the game's projection reads the mode's size
+        Game game;
+        theLevel.Load("Boxed");
+        EXPECT_FALSE(Baby::AllBabiesDead());
+        game.RunFrame();  // first mine
+        EXPECT_FALSE(Baby::AllBabiesDead());
+        game.RunFrame();  // the second mine: the baby dies in a playing frame
+        EXPECT_TRUE(Baby::AllBabiesDead());
+        EXPECT_EQ(Mine::GetMines().size(), 0u);
+    });
+}
+
+TEST_F(BabyTest, ASpinCellDrawsOneRandomAnglePerFrame) {
+    WriteLevel("Spin", [](int x, int y) { return std::abs(x - 500) < 3 && std::abs(y - 400) < 3 ? 0x00FFFFu : 0u; });
+    InFreshProcess([&] {
+        theLevel.Load("Spin");
+        new Baby(Vec2(501.5f, 400.5f), 0.0f);
+        RestartGameRandom();
+        Baby::DrawAll();
+        Baby::DrawAll();
+        EXPECT_EQ(GameRandom(), 6334);  // the third number of the run
+    });
+}
