@@ -1,0 +1,39 @@
+#pragma once
+#include <vector>
+
+#include "Piece.h"
+#include "Point.h"
+#include "Rug.h"
+
+// Where everything of a level lies, in level units (one unit a cell, origin at the bottom
+// left of the 1024 x 768 level, y up). The picture and the data image are both drawn from
+// this one description.
+class LevelLayout {
+public:
+    static constexpr int WIDTH = 1024;
+    static constexpr int HEIGHT = 768;
+
+    static LevelLayout Level02();
+
+    const std::vector<Piece>& GetPieces() const { return _pieces; }
+    const std::vector<Rug>& GetRugs() const { return _rugs; }
+    const std::vector<Point>& GetBabies() const { return _babies; }
+    const std::vector<Point>& GetMines() const { return _mines; }
+    const std::vector<Point>& GetTurrets() const { return _turrets; }
+
+    // The floor inside the walls.
+    Shape GetRoomInside() const;
+    bool IsBlockedAt(Point point) const;
+    bool IsRugAt(Point point) const;
+
+private:
+    void _AddWalls();
+    void _AddHeartBoard();
+    void _AddTurretPads();
+
+    std::vector<Piece> _pieces;
+    std::vector<Rug> _rugs;
+    std::vector<Point> _babies;
+    std::vector<Point> _mines;
+    std::vector<Point> _turrets;
+};
