@@ -20,6 +20,8 @@ public:
         theConsole.Startup();
         theVideoSystem.Startup();
         theRenderer.Startup();
+        glGetIntegerv(GL_BLEND_SRC, &RenderTest::startupBlendSource);
+        glGetIntegerv(GL_BLEND_DST, &RenderTest::startupBlendDestination);
     }
     void TearDown() override {
         theRenderer.Shutdown();
@@ -50,20 +52,48 @@ void LitSpan(const std::vector<std::uint8_t>& pixels, int* first, int* last) {
 
 }  // namespace
 
+int RenderTest::startupBlendSource = 0;
+int RenderTest::startupBlendDestination = 0;
+
 void RenderTest::SetUp() {
     theRenderer.ClearScreen(Color::BLACK);
     theRenderer.BeginFrame();
     theRenderer.SetProjection(Vec2::ZERO, Vec2(WIDTH, HEIGHT));
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-Pixel RenderTest::ReadPixel(int x, int y) {
+void FillScreen(const Color& color) {
+    theRenderer.DrawQuad(0, Vec2::ZERO, Vec2(WIDTH, HEIGHT), Vec2::ZERO, Vec2::ONE, 0.0f, Vec2::ONE, color, false);
+}
+
+Pixel ReadPixel(int x, int y) {
     const std::vector<std::uint8_t> pixel = ReadRect(x, y, 1, 1);
     return Pixel{pixel[0], pixel[1], pixel[2]};
 }
 
-void RenderTest::LitSpanInRow(int y, int* first, int* last) { LitSpan(ReadRect(0, y, WIDTH, 1), first, last); }
+void LitSpanInRow(int y, int* first, int* last) { LitSpan(ReadRect(0, y, WIDTH, 1), first, last); }
 
-void RenderTest::LitSpanInColumn(int x, int* first, int* last) { LitSpan(ReadRect(x, 0, 1, HEIGHT), first, last); }
+void LitSpanInColumn(int x, int* first, int* last) { LitSpan(ReadRect(x, 0, 1, HEIGHT), first, last); }
+
+Bounds BoundsOf(const Pixel& colour, int left, int top, int right, int bottom) {
+    const int width = right - left + 1;
+    const int height = bottom - top + 1;
+    const std::vector<std::uint8_t> pixels = ReadRect(left, HEIGHT - 1 - bottom, width, height);
+    Bounds bounds = {-1, -1, -1, -1};
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const std::uint8_t* rgb = &pixels[(static_cast<std::size_t>(row) * width + column) * 3];
+            if (!(Pixel{rgb[0], rgb[1], rgb[2]} == colour)) continue;
+            const int x = left + column;
+            const int y = bottom - row;  // read rows run upwards
+            if (bounds.left < 0 || x < bounds.left) bounds.left = x;
+            if (x > bounds.right) bounds.right = x;
+            if (bounds.top < 0 || y < bounds.top) bounds.top = y;
+            if (y > bounds.bottom) bounds.bottom = y;
+        }
+    }
+    return bounds;
+}
 
 void PrintTo(const Pixel& pixel, std::ostream* stream) {
     *stream << "(" << pixel.red << ", " << pixel.green << ", " << pixel.blue << ")";

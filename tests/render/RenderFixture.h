@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "Engine/Color.h"
+
 struct Pixel {
     int red;
     int green;
@@ -15,15 +17,32 @@ struct Pixel {
 void PrintTo(const Pixel& pixel, std::ostream* stream);
 
 // Each render test starts on a cleared black frame with a pixel projection, origin bottom
-// left, y up, in the real window of the real video system; pixels are read back from the
-// back buffer.
+// left, y up, and ordinary alpha blending, in the real window of the real video system;
+// pixels are read back from the back buffer.
 class RenderTest : public ::testing::Test {
+public:
+    static int startupBlendSource;  // as the renderer's start-up left them
+    static int startupBlendDestination;
+
 protected:
     void SetUp() override;
-
-    // The pixel whose lower-left corner is (x, y), counted from the window's bottom left.
-    static Pixel ReadPixel(int x, int y);
-    // The half-open column span [first, last + 1) of pixels in row y that are not black.
-    static void LitSpanInRow(int y, int* first, int* last);
-    static void LitSpanInColumn(int x, int* first, int* last);
 };
+
+void FillScreen(const Color& color);
+
+// The pixel whose lower-left corner is (x, y), counted from the window's bottom left.
+Pixel ReadPixel(int x, int y);
+
+// The bounds of the pixels of one colour in a region, in rows counted from the top and
+// columns from the left; all -1 when there are none.
+struct Bounds {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+Bounds BoundsOf(const Pixel& colour, int left, int top, int right, int bottom);
+
+// The first and last pixel of row y (column x) that are not black; -1 for none.
+void LitSpanInRow(int y, int* first, int* last);
+void LitSpanInColumn(int x, int* first, int* last);
