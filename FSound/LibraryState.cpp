@@ -1,0 +1,6 @@
+#include "LibraryState.h"
+
+LibraryState& TheLibraryState() {
+    static LibraryState state;
+    return state;
+}

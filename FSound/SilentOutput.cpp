@@ -1,0 +1,3 @@
+#include "SilentOutput.h"
+
+bool SilentOutput::Open(SoftwareMixer& /*mixer*/, int /*mixingRate*/) { return true; }
