@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Cribblestorm and runs every test: unit, render and end-to-end tests under a
-# virtual X server, then all of them again with AddressSanitizer and UBSan.
+# virtual X server, the Windows builds' checks and their tests under Wine, then the Linux
+# tests again with AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-packages.sh test
@@ -19,6 +20,10 @@ run_suite() {
 }
 
 run_suite linux
+# Windows: the 32-bit build is checked by its PE header (this machine's Wine runs 64-bit
+# programs only); the 64-bit build runs its tests under Wine.
+run_suite win32
+run_suite win64
 rm -rf "$sanitizer_logs" && mkdir -p "$sanitizer_logs"
 if ! run_suite asan || compgen -G "$sanitizer_logs/*" >/dev/null; then
     cat "$sanitizer_logs"/* 2>/dev/null || true

@@ -7,6 +7,16 @@ add_executable(win32_platform_tests windows/Win32PlatformTest.cpp)
 cribblestorm_target(win32_platform_tests)
 target_link_libraries(win32_platform_tests PRIVATE platform_win32 GTest::gtest GTest::gtest_main)
 
+# The program's PE header: machine, PE kind, GUI subsystem and imports. Needs no Windows.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(pe_format pei-i386)
+else()
+    set(pe_format pei-x86-64)
+endif()
+add_test(NAME windows_program
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_program.sh $<TARGET_FILE:cribblestorm> ${CMAKE_OBJDUMP}
+                 ${pe_format})
+
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()
 endif()
