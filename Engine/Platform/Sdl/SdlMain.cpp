@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     // One window: its close box posts the quit through the engine, not through SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Only drivers a player can see: without a display the engine says so and ends.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());

@@ -1,0 +1,166 @@
+"""Runs the real game in a virtual X server of its own, in a working folder the test fills
+with its own level and sprites, and drives it with real input (xdotool)."""
+import os
+import re
+import select
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
+
+
+def write_tga(path, width, height, bits_per_pixel, pixels):
+    """An uncompressed true-colour TGA; pixels are the file's bytes, bottom row first."""
+    os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
+    header = bytes([0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0]) + struct.pack("<HHBB", width, height, bits_per_pixel, 0)
+    with open(path, "wb") as tga:
+        tga.write(header + bytes(pixels))
+
+
+def write_sprites(folder):
+    """One opaque frame for every sprite, and a crawl strip of four."""
+    for name, width in [("Baby/Baby_crawl.tga", 64), ("Baby/Baby_dead.tga", 16), ("Baby/RedBabyHeartIcon.tga", 16),
+                        ("Misc/landmine01.tga", 16), ("Turret/turret_base.tga", 16)]:
+        write_tga(os.path.join(folder, name), width, 16, 32, bytes([90, 200, 250, 255]) * (width * 16))
+
+
+def write_level(folder, name, cells, floor=(120, 80, 40)):
+    """A one-colour picture and a data image with the given {(x, y): (red, green, blue)} cells."""
+    red, green, blue = floor
+    write_tga(os.path.join(folder, "levels", name + "_image.tga"), 1024, 1024, 24,
+              bytes([blue, green, red]) * (1024 * 1024))
+    data = bytearray(1024 * 1024 * 3)
+    for (x, y), (red, green, blue) in cells.items():
+        offset = ((y + 256) * 1024 + x) * 3
+        data[offset:offset + 3] = bytes([blue, green, red])
+    write_tga(os.path.join(folder, "levels", name + "_data.tga"), 1024, 1024, 24, data)
+
+
+class VirtualScreen:
+    """An Xvfb of its own, on the first free display number."""
+
+    def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
+        self.size = (width, height)
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % self.size,
+             "-nolisten", "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = self._read_line(read_end).strip()
+        os.close(read_end)
+        if not number:
+            self.server.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+        return self
+
+    @staticmethod
+    def _read_line(descriptor, timeout=30):
+        """Everything up to the newline: Xvfb dies when the rest cannot be written."""
+        line = b""
+        deadline = time.time() + timeout
+        while not line.endswith(b"\n") and time.time() < deadline:
+            ready, _, _ = select.select([descriptor], [], [], max(0.0, deadline - time.time()))
+            chunk = os.read(descriptor, 16) if ready else b""
+            if not chunk:
+                break
+            line += chunk
+        return line.decode()
+
+    def __exit__(self, *exc):
+        self.server.terminate()
+        self.server.wait()
+
+    def run(self, *command, check=True):
+        return subprocess.run(command, env=dict(os.environ, DISPLAY=self.display), check=check,
+                              capture_output=True, text=True, timeout=60).stdout
+
+    def find_window(self, name, timeout=20):
+        """The id of the shown top-level window whose name is exactly name, waiting for it to appear."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            for window, window_name in re.findall(r'^\s+(0x[0-9a-f]+) "(.*)":', self.run("xwininfo", "-root", "-tree"),
+                                                  re.MULTILINE):
+                if window_name == name and "IsViewable" in self.run("xwininfo", "-id", window, check=False):
+                    return window
+            time.sleep(0.1)
+        raise AssertionError("no window named %r appeared" % name)
+
+    def key(self, *keys):
+        self.run("xdotool", "key", "--delay", "100", *keys)
+        time.sleep(0.4)
+
+    def screenshot(self):
+        return Screenshot(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                                         env=dict(os.environ, DISPLAY=self.display), check=True,
+                                         capture_output=True, timeout=60).stdout)
+
+    def wait_for_screenshot(self, condition, timeout=20):
+        """The first screenshot that satisfies condition; the test fails when none does in time."""
+        deadline = time.time() + timeout
+        while True:
+            shot = self.screenshot()
+            if condition(shot):
+                return shot
+            if time.time() > deadline:
+                raise AssertionError("the screen never showed what was awaited")
+            time.sleep(0.2)
+
+    def save_screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=dict(os.environ, DISPLAY=self.display), check=True)
+
+
+class Screenshot:
+    """The whole screen's pixels; rows from the top."""
+
+    def __init__(self, rgb):
+        self.rgb = rgb
+
+    def pixel(self, x, y):
+        offset = (y * SCREEN_WIDTH + x) * 3
+        return tuple(self.rgb[offset:offset + 3])
+
+    def count(self, colour, left, top, right, bottom):
+        return sum(1 for y in range(top, bottom + 1) for x in range(left, right + 1) if self.pixel(x, y) == colour)
+
+
+class Game:
+    """The real program, started in a fresh working folder filled by the test."""
+
+    def __init__(self, screen=None):
+        self.program = os.environ["CRIBBLESTORM"]
+        self.folder = tempfile.mkdtemp(prefix="cribblestorm-e2e-")
+        self.screen = screen
+        self.process = None
+
+    def start(self):
+        env = dict(os.environ)
+        env.pop("DISPLAY", None)
+        if self.screen:
+            env["DISPLAY"] = self.screen.display
+        self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, text=True)
+        return self
+
+    def finish(self, timeout=30):
+        """Waits for the end; returns the exit code and everything written to standard error."""
+        _, errors = self.process.communicate(timeout=timeout)
+        return self.process.returncode, errors
+
+    def signal(self, number):
+        self.process.send_signal(number)
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+INTERRUPT, TERMINATE = signal.SIGINT, signal.SIGTERM
