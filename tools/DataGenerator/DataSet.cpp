@@ -1,5 +1,6 @@
 #include "DataSet.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int OPAQUE_BITS = 24;
 constexpr int SPRITE_BITS = 32;
+constexpr double BABY_CLEARANCE = 24.0;
+constexpr double MINE_CLEARANCE = 16.0;
 
 bool WriteFile(const Canvas& canvas, const std::filesystem::path& path, int bitsPerPixel) {
     std::error_code error;
@@ -43,9 +46,26 @@ bool WriteSprite(const std::filesystem::path& path, int frameSize, int frameCoun
     return WriteStrip(strip, path);
 }
 
+// A baby must be able to set off in some direction (the game keeps paths 20 units off
+// anything blocked), and a mine must lie on open floor where it is seen whole.
+bool IsPlayable(const LevelLayout& layout) {
+    const auto isClear = [&layout](double clearance) {
+        return [&layout, clearance](const Point& place) { return layout.IsClearAround(place, clearance); };
+    };
+    const std::vector<Point>& babies = layout.GetBabies();
+    const std::vector<Point>& mines = layout.GetMines();
+    if (std::all_of(babies.begin(), babies.end(), isClear(BABY_CLEARANCE)) &&
+        std::all_of(mines.begin(), mines.end(), isClear(MINE_CLEARANCE))) {
+        return true;
+    }
+    std::fprintf(stderr, "datagen: a baby or a mine of the level stands too close to furniture or a rug\n");
+    return false;
+}
+
 bool WriteLevel(const std::filesystem::path& levels) {
     const LevelLayout layout = LevelLayout::Level02();
-    return WriteFile(LevelPicture(layout).GetCanvas(), levels / "Level02_image.tga", OPAQUE_BITS) &&
+    return IsPlayable(layout) &&
+           WriteFile(LevelPicture(layout).GetCanvas(), levels / "Level02_image.tga", OPAQUE_BITS) &&
            WriteFile(LevelDataImage(layout).GetCanvas(), levels / "Level02_data.tga", OPAQUE_BITS);
 }
 

@@ -88,7 +88,7 @@ void IconArt::PaintMine(Painter& painter, int frame) const {
 void IconArt::PaintTurretBase(Painter& painter) const {
     const Point center{32.0, 32.0};
     const Shape plate = _Regular(center, 8, TURRET_RADIUS, 22.5);
-    painter.Shadow(plate.Moved({1.0, -1.2}), 1.2, 0.4);
+    painter.Shadow(plate.Moved({0.8, -1.0}), 1.0, 0.4);
     painter.Fill(plate, STEEL_EDGE);
     painter.Fill(plate.Grown(-1.5), Materials::Lit(STEEL, center, TURRET_RADIUS, 0.4));
     for (int i = 0; i < TURRET_BOLTS; ++i) {

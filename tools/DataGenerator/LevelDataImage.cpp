@@ -1,5 +1,6 @@
 #include "LevelDataImage.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,18 +22,27 @@ LevelDataImage::LevelDataImage(const LevelLayout& layout) : _layout(layout), _ca
     _PaintSpawns(layout.GetTurrets(), TURRET);
 }
 
+// Rugs first, then everything that blocks over them: a cell under both is blocked.
 void LevelDataImage::_PaintCells() {
-    for (int y = 0; y < LevelLayout::HEIGHT; ++y) {
-        for (int x = 0; x < LevelLayout::WIDTH; ++x) _canvas.Set(x, y + FIRST_LEVEL_ROW, _CellColor({x + 0.5, y + 0.5}));
+    for (const Rug& rug : _layout.GetRugs()) _PaintArea(rug.shape, SPIN);
+    for (const Piece& piece : _layout.GetPieces()) {
+        const bool isWall = piece.kind == Piece::Kind::WALL || piece.kind == Piece::Kind::HEART_BOARD;
+        _PaintArea(piece.footprint, isWall ? WALL : FURNITURE);
     }
 }
 
-Rgba LevelDataImage::_CellColor(Point center) const {
-    for (const Piece& piece : _layout.GetPieces()) {
-        if (!piece.footprint.Contains(center)) continue;
-        return piece.kind == Piece::Kind::WALL || piece.kind == Piece::Kind::HEART_BOARD ? WALL : FURNITURE;
+// Every cell of the level whose centre lies inside `area`.
+void LevelDataImage::_PaintArea(const Shape& area, const Rgba& color) {
+    const Shape::Bounds bounds = area.GetBounds();
+    const int left = std::max(static_cast<int>(std::floor(bounds.left)), 0);
+    const int bottom = std::max(static_cast<int>(std::floor(bounds.bottom)), 0);
+    const int right = std::min(static_cast<int>(std::ceil(bounds.right)), LevelLayout::WIDTH);
+    const int top = std::min(static_cast<int>(std::ceil(bounds.top)), LevelLayout::HEIGHT);
+    for (int y = bottom; y < top; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (area.Contains({x + 0.5, y + 0.5})) _canvas.Set(x, y + FIRST_LEVEL_ROW, color);
+        }
     }
-    return _layout.IsRugAt(center) ? SPIN : OPEN;
 }
 
 // An entity stands on the lower left corner of its cell.

@@ -15,8 +15,8 @@ public:
 
 private:
     void _PaintCells();
+    void _PaintArea(const Shape& area, const Rgba& color);
     void _PaintSpawns(const std::vector<Point>& places, const Rgba& color);
-    Rgba _CellColor(Point center) const;
 
     const LevelLayout& _layout;
     Canvas _canvas;

@@ -23,8 +23,8 @@ public:
 
     // The floor inside the walls.
     Shape GetRoomInside() const;
-    bool IsBlockedAt(Point point) const;
-    bool IsRugAt(Point point) const;
+    // Whether nothing that blocks, and no rug, comes within `clearance` of `place`.
+    bool IsClearAround(Point place, double clearance) const;
 
 private:
     void _AddWalls();

@@ -16,6 +16,17 @@ Shape::Bounds Widened(const Shape::Bounds& bounds, double margin) {
 
 }  // namespace
 
+template <typename Visit>
+void Painter::_Cover(const Shape::Bounds& area, const Visit& visit) {
+    const int left = static_cast<int>(std::floor(std::max(area.left + _origin.x, _clip.left)));
+    const int bottom = static_cast<int>(std::floor(std::max(area.bottom + _origin.y, _clip.bottom)));
+    const int right = static_cast<int>(std::ceil(std::min(area.right + _origin.x, _clip.right)));
+    const int top = static_cast<int>(std::ceil(std::min(area.top + _origin.y, _clip.top)));
+    for (int y = bottom; y < top; ++y) {
+        for (int x = left; x < right; ++x) visit(x, y, {x + 0.5 - _origin.x, y + 0.5 - _origin.y});
+    }
+}
+
 Painter::Painter(Canvas& canvas, Point origin, const Shape::Bounds& clip)
     : _canvas(canvas), _origin(origin), _clip(clip) {}
 
@@ -50,14 +61,3 @@ void Painter::Shadow(const Shape& shape, double softness, double opacity) {
     });
 }
 
-// Visits every canvas pixel of `area` (painter coordinates) inside the clip, with the
-// painter coordinates of the pixel's centre.
-void Painter::_Cover(const Shape::Bounds& area, const std::function<void(int, int, Point)>& visit) {
-    const int left = static_cast<int>(std::floor(std::max(area.left + _origin.x, _clip.left)));
-    const int bottom = static_cast<int>(std::floor(std::max(area.bottom + _origin.y, _clip.bottom)));
-    const int right = static_cast<int>(std::ceil(std::min(area.right + _origin.x, _clip.right)));
-    const int top = static_cast<int>(std::ceil(std::min(area.top + _origin.y, _clip.top)));
-    for (int y = bottom; y < top; ++y) {
-        for (int x = left; x < right; ++x) visit(x, y, {x + 0.5 - _origin.x, y + 0.5 - _origin.y});
-    }
-}

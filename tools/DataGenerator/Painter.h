@@ -23,7 +23,10 @@ public:
     void Shadow(const Shape& shape, double softness, double opacity);
 
 private:
-    void _Cover(const Shape::Bounds& area, const std::function<void(int, int, Point)>& visit);
+    // Visits every canvas pixel of `area` (painter coordinates) inside the clip, with the
+    // painter coordinates of the pixel's centre.
+    template <typename Visit>
+    void _Cover(const Shape::Bounds& area, const Visit& visit);
 
     Canvas& _canvas;
     Point _origin;

@@ -120,15 +120,24 @@ double Shape::_PolygonDistance(Point point) const {
 }
 
 Shape::Bounds Shape::GetBounds() const {
-    double reach = _radius + std::max(_halfSize.x, _halfSize.y);
-    if (_kind == Kind::BOX) reach = LengthOf(_halfSize) + _radius;
-    Bounds bounds{std::min(_center.x, _end.x) - reach, std::min(_center.y, _end.y) - reach,
-                  std::max(_center.x, _end.x) + reach, std::max(_center.y, _end.y) + reach};
+    // A turned box or ellipse reaches this far from its centre along x and y.
+    const double reachX = std::fabs(_halfSize.x * _cos) + std::fabs(_halfSize.y * _sin) + _radius;
+    const double reachY = std::fabs(_halfSize.x * _sin) + std::fabs(_halfSize.y * _cos) + _radius;
+    Bounds bounds{std::min(_center.x, _end.x) - reachX, std::min(_center.y, _end.y) - reachY,
+                  std::max(_center.x, _end.x) + reachX, std::max(_center.y, _end.y) + reachY};
     for (const Point& corner : _corners) {
         bounds = {std::min(bounds.left, corner.x - _radius), std::min(bounds.bottom, corner.y - _radius),
                   std::max(bounds.right, corner.x + _radius), std::max(bounds.top, corner.y + _radius)};
     }
     return bounds;
+}
+
+bool Shape::Contains(Point point) const {
+    const Bounds bounds = GetBounds();
+    if (point.x < bounds.left || point.x > bounds.right || point.y < bounds.bottom || point.y > bounds.top) {
+        return false;
+    }
+    return DistanceAt(point) < 0.0;
 }
 
 Shape Shape::Moved(Point offset) const {

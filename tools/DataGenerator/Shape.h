@@ -27,7 +27,7 @@ public:
     static Shape Polygon(const std::vector<Point>& corners);
 
     double DistanceAt(Point point) const;
-    bool Contains(Point point) const { return DistanceAt(point) < 0.0; }
+    bool Contains(Point point) const;
     Bounds GetBounds() const;
     Point GetCenter() const { return _center; }
     // Half the width and height before turning: the radii of a circle or an ellipse.

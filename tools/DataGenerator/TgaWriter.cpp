@@ -36,12 +36,16 @@ std::vector<std::uint8_t> HeaderOf(const Canvas& canvas, int bitsPerPixel) {
 
 bool TgaWriter::Write(const Canvas& canvas, const std::string& path, int bitsPerPixel) {
     std::vector<std::uint8_t> bytes = HeaderOf(canvas, bitsPerPixel);
-    bytes.reserve(HEADER_SIZE + static_cast<std::size_t>(canvas.Width()) * canvas.Height() * (bitsPerPixel / 8));
+    const std::size_t bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
+    bytes.resize(HEADER_SIZE + static_cast<std::size_t>(canvas.Width()) * canvas.Height() * bytesPerPixel);
+    std::uint8_t* out = bytes.data() + HEADER_SIZE;
     for (int y = 0; y < canvas.Height(); ++y) {
-        for (int x = 0; x < canvas.Width(); ++x) {
+        for (int x = 0; x < canvas.Width(); ++x, out += bytesPerPixel) {
             const Rgba& color = canvas.At(x, y);
-            bytes.insert(bytes.end(), {ToByte(color.b), ToByte(color.g), ToByte(color.r)});
-            if (bitsPerPixel == 32) bytes.push_back(ToByte(color.a));
+            out[0] = ToByte(color.b);
+            out[1] = ToByte(color.g);
+            out[2] = ToByte(color.r);
+            if (bytesPerPixel == 4) out[3] = ToByte(color.a);
         }
     }
     std::ofstream file(path, std::ios::binary);
