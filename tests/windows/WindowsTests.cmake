@@ -7,6 +7,11 @@ add_executable(win32_platform_tests windows/Win32PlatformTest.cpp)
 cribblestorm_target(win32_platform_tests)
 target_link_libraries(win32_platform_tests PRIVATE platform_win32 GTest::gtest GTest::gtest_main)
 
+# The sound library's waveOut output.
+add_executable(waveout_tests windows/WaveOutOutputTest.cpp)
+cribblestorm_target(waveout_tests)
+target_link_libraries(waveout_tests PRIVATE fsound GTest::gtest GTest::gtest_main)
+
 # The program's PE header: machine, PE kind, GUI subsystem and imports. Needs no Windows.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(pe_format pei-i386)
@@ -30,5 +35,18 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 add_test(NAME win32_platform_tests COMMAND win32_platform_tests)
 add_test(NAME windows_e2e
          COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows.py $<TARGET_FILE:cribblestorm>)
-set_tests_properties(unit_tests win32_platform_tests windows_e2e PROPERTIES
-                     FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix ENVIRONMENT WINEPREFIX=${wine_prefix})
+
+# Wine's sound drivers: ALSA alone, whose default device is a null one for the first run and
+# which is switched off with the others for the second.
+add_test(NAME waveout_device COMMAND waveout_tests --gtest_filter=WaveOutDevice.*)
+add_test(NAME waveout_without_device COMMAND waveout_tests --gtest_filter=WaveOutWithoutDevice.*)
+set_tests_properties(waveout_device PROPERTIES ENVIRONMENT
+                     "HOME=${CMAKE_CURRENT_SOURCE_DIR}/windows/null-sound;WINEDLLOVERRIDES=winepulse.drv,wineoss.drv=")
+set_tests_properties(waveout_without_device PROPERTIES ENVIRONMENT
+                     "WINEDLLOVERRIDES=winealsa.drv,winepulse.drv,wineoss.drv=")
+
+set(wine_tests unit_tests win32_platform_tests waveout_device waveout_without_device windows_e2e)
+set_tests_properties(${wine_tests} PROPERTIES FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix)
+foreach(test ${wine_tests})
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${wine_prefix})
+endforeach()
