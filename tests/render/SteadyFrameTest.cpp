@@ -1,0 +1,59 @@
+// A steady-state frame of the game allocates nothing: counted at the global operator new.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "../unit/GameFiles.h"
+#include "../unit/TestSupport.h"
+#include "Engine/TheRenderer.h"
+#include "Engine/TheVideoSystem.h"
+#include "Game/Game.h"
+#include "Game/Level.h"
+#include "RenderFixture.h"
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept { std::free(memory); }
+
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+TEST_F(RenderTest, ASteadyGameFrameAllocatesNothing) {
+    EnterScratchFolder();
+    WriteSprites();
+    // Babies wander and turrets stand, with every overlay shown, but no mine is in reach.
+    WriteLevel("Steady", [](int x, int y) {
+        if ((x == 300 || x == 700) && y == 400) return 0x00FF00u;
+        if (x == 500 && y == 600) return 0xFFFF00u;
+        return x == 900 && y == 100 ? 0xFF0000u : 0u;
+    });
+    theLevel.Load("Steady");
+    theRenderer.ToggleFpsDisplay();
+    theRenderer.CycleConsoleMode();
+    Game game;
+    const auto frame = [&game] {
+        game.RunFrame();
+        theRenderer.RenderOverlays();
+        theVideoSystem.SwapBuffers();
+        theRenderer.ClearScreen(Color::BLACK);
+        theRenderer.BeginFrame();
+    };
+    for (int warmUp = 0; warmUp < 5; ++warmUp) frame();
+    const long before = allocations;
+    for (int steady = 0; steady < 60; ++steady) frame();
+    EXPECT_EQ(allocations - before, 0);
+    theRenderer.ToggleFpsDisplay();
+    theRenderer.CycleConsoleMode();
+    theRenderer.CycleConsoleMode();
+}
