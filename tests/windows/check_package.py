@@ -1,0 +1,41 @@
+"""Makes the Windows zip with CPack and checks its layout: one folder holding cribblestorm.exe
+and the data folder's files, byte for byte, laid out as the program's working folder.
+
+Usage: check_package.py cpack build-folder data-folder cribblestorm.exe"""
+import os
+import subprocess
+import sys
+import zipfile
+
+
+def files_under(folder, prefix):
+    found = {}
+    for root, _, names in os.walk(folder):
+        for name in names:
+            path = os.path.join(root, name)
+            with open(path, "rb") as contents:
+                found[prefix + os.path.relpath(path, folder).replace(os.sep, "/")] = contents.read()
+    return found
+
+
+def main(cpack, build, data, program):
+    listing = subprocess.run([cpack, "--config", "CPackConfig.cmake"], cwd=build, check=True, capture_output=True,
+                             text=True).stdout
+    package = next(line.split("package: ")[1].split(" generated")[0] for line in listing.splitlines()
+                   if " generated" in line)
+    top = os.path.splitext(os.path.basename(package))[0] + "/"
+    with open(program, "rb") as contents:
+        expected = {top + "cribblestorm.exe": contents.read()}
+    expected.update(files_under(data, top))
+    with zipfile.ZipFile(package) as archive:
+        packed = {entry.filename: archive.read(entry) for entry in archive.infolist() if not entry.is_dir()}
+    if sorted(packed) != sorted(expected):
+        sys.exit("%s holds %s, expected %s" % (package, sorted(packed), sorted(expected)))
+    different = [name for name in expected if packed[name] != expected[name]]
+    if different:
+        sys.exit("%s: these differ from the build's: %s" % (package, different))
+    print("%s: %d files, laid out as the working folder" % (package, len(packed)))
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
