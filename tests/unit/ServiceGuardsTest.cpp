@@ -7,6 +7,7 @@
 #include "Engine/TheInputSystem.h"
 #include "Engine/TheMessageHandler.h"
 #include "Engine/TheRenderer.h"
+#include "Engine/TheSoundSystem.h"
 #include "TestSupport.h"
 
 namespace {
@@ -74,5 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
                 [] { theInputSystem.~TheInputSystem(); }},
         Service{"Message Handler", "TheMessageHandler", [] { theMessageHandler.Startup(); },
                 [] { theMessageHandler.~TheMessageHandler(); }},
-        Service{"Renderer", "TheRenderer", [] { theRenderer.Startup(); }, [] { theRenderer.~TheRenderer(); }}),
+        Service{"Renderer", "TheRenderer", [] { theRenderer.Startup(); }, [] { theRenderer.~TheRenderer(); }},
+        Service{"Sound", "TheSoundSystem", [] { theSoundSystem.Startup(); }, [] { theSoundSystem.~TheSoundSystem(); }}),
     [](const ::testing::TestParamInfo<Service>& parameter) { return std::string(parameter.param.className); });
