@@ -38,7 +38,8 @@ constexpr int FMOD_ERROR_COUNT = sizeof(FMOD_ERROR_TEXTS) / sizeof(FMOD_ERROR_TE
 }  // namespace
 
 TheSoundSystem::~TheSoundSystem() {
-    ASSERT_ALL_BUILDS(!_isInitialized, "TheSoundSystem was destroyed while running; Shutdown() should be called first!");
+    ASSERT_ALL_BUILDS(!_isInitialized,
+                      "TheSoundSystem was destroyed while running; Shutdown() should be called first!");
 }
 
 void TheSoundSystem::Startup() {

@@ -78,8 +78,8 @@ signed char FSOUND_IsPlaying(int channel) {
 void FSOUND_Sample_Free(FSOUND_SAMPLE* sptr) {
     LibraryState& library = TheLibraryState();
     ++library.calls.sampleFree;
-    const auto found = std::find_if(library.samples.begin(), library.samples.end(),
-                                    [sptr](const std::unique_ptr<FSOUND_SAMPLE>& sample) { return sample.get() == sptr; });
+    const auto isThatSample = [sptr](const std::unique_ptr<FSOUND_SAMPLE>& sample) { return sample.get() == sptr; };
+    const auto found = std::find_if(library.samples.begin(), library.samples.end(), isThatSample);
     if (found == library.samples.end()) {
         Fail(FMOD_ERR_INVALID_PARAM);
         return;
