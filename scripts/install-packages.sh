@@ -3,13 +3,13 @@
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev
-    libx11-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg)
+    libx11-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg x11-utils)
 # Cross-building for Windows; the tests run the 64-bit build under Wine (with the X libraries
 # and fonts that Wine's display driver loads).
 windows_packages=(cmake ninja-build python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 wine_packages=(wine64 fonts-wine libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1
     libxxf86vm1)
-test_packages=("${play_packages[@]}" libgtest-dev python3 x11-utils "${windows_packages[@]}" "${wine_packages[@]}")
+test_packages=("${play_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}")
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
