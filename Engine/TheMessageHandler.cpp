@@ -8,6 +8,31 @@
 
 bool TheMessageHandler::_isInitialized = false;
 
+namespace {
+
+// Mouse buttons reach the input system as the key messages of their virtual keys, with an
+// lParam of 0, so that a button never counts as a repeat.
+struct ButtonMessage {
+    std::uint32_t message;
+    std::uint32_t keyMessage;
+    std::uint8_t virtualKey;
+};
+
+constexpr ButtonMessage BUTTON_MESSAGES[] = {
+    {WM_LBUTTONDOWN, WM_KEYDOWN, VK_LBUTTON}, {WM_LBUTTONUP, WM_KEYUP, VK_LBUTTON},
+    {WM_RBUTTONDOWN, WM_KEYDOWN, VK_RBUTTON}, {WM_RBUTTONUP, WM_KEYUP, VK_RBUTTON},
+    {WM_MBUTTONDOWN, WM_KEYDOWN, VK_MBUTTON}, {WM_MBUTTONUP, WM_KEYUP, VK_MBUTTON},
+};
+
+bool HandleButton(std::uint32_t message) {
+    for (const ButtonMessage& button : BUTTON_MESSAGES) {
+        if (button.message == message) return theInputSystem.HandleMessage(button.keyMessage, button.virtualKey, 0);
+    }
+    return false;
+}
+
+}  // namespace
+
 TheMessageHandler::~TheMessageHandler() {
     ASSERT_ALL_BUILDS(!_isInitialized,
                       "TheMessageHandler was destroyed while running; Shutdown() should be called first!");
@@ -48,19 +73,7 @@ bool TheMessageHandler::HandleMessage(WindowHandle /*window*/, std::uint32_t mes
         case WM_SYSKEYUP:
             theInputSystem.HandleMessage(message, wParam, lParam);
             return false;
-        case WM_LBUTTONDOWN:
-            return theInputSystem.HandleMessage(WM_KEYDOWN, VK_LBUTTON, 0);
-        case WM_LBUTTONUP:
-            return theInputSystem.HandleMessage(WM_KEYUP, VK_LBUTTON, 0);
-        case WM_RBUTTONDOWN:
-            return theInputSystem.HandleMessage(WM_KEYDOWN, VK_RBUTTON, 0);
-        case WM_RBUTTONUP:
-            return theInputSystem.HandleMessage(WM_KEYUP, VK_RBUTTON, 0);
-        case WM_MBUTTONDOWN:
-            return theInputSystem.HandleMessage(WM_KEYDOWN, VK_MBUTTON, 0);
-        case WM_MBUTTONUP:
-            return theInputSystem.HandleMessage(WM_KEYUP, VK_MBUTTON, 0);
         default:
-            return false;
+            return HandleButton(message);
     }
 }

@@ -38,6 +38,18 @@ int CircleSegments(float radius, int segments) {
     return lines;
 }
 
+// What is lit along row y and column x: [left, right] and [bottom, top], pixels inclusive.
+void ExpectCovers(int x, int y, int left, int right, int bottom, int top) {
+    int first = 0;
+    int last = 0;
+    LitSpanInRow(y, &first, &last);
+    EXPECT_EQ(first, left);
+    EXPECT_EQ(last, right);
+    LitSpanInColumn(x, &first, &last);
+    EXPECT_EQ(first, bottom);
+    EXPECT_EQ(last, top);
+}
+
 class RendererTest : public RenderTest {};
 
 }  // namespace
@@ -46,23 +58,11 @@ TEST_F(RendererTest, RotatesAndScalesQuadsAboutTheirCentreAndLeavesTheMatrixAsFo
     const std::vector<float> before = ModelView();
     DrawFlat(Vec2(45, 40), Vec2(55, 60), 90.0f, Vec2::ONE);  // 10 x 20 at (50, 50), turned
     EXPECT_EQ(ModelView(), before);
-    int first = 0;
-    int last = 0;
-    LitSpanInRow(50, &first, &last);
-    EXPECT_EQ(first, 40);
-    EXPECT_EQ(last, 59);
-    LitSpanInColumn(50, &first, &last);
-    EXPECT_EQ(first, 45);
-    EXPECT_EQ(last, 54);
+    ExpectCovers(50, 50, 40, 59, 45, 54);  // width and height swap, the centre stays
 
     DrawFlat(Vec2(300, 300), Vec2(310, 310), 0.0f, Vec2(2, 1));
     EXPECT_EQ(ModelView(), before);
-    LitSpanInRow(305, &first, &last);
-    EXPECT_EQ(first, 295);
-    EXPECT_EQ(last, 314);
-    LitSpanInColumn(305, &first, &last);
-    EXPECT_EQ(first, 300);
-    EXPECT_EQ(last, 309);
+    ExpectCovers(305, 305, 295, 314, 300, 309);
 }
 
 TEST_F(RendererTest, BindsATextureOnlyWhenItIsNotTheOneLastBound) {
