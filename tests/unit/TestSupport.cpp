@@ -91,6 +91,6 @@ void WriteTga(const std::string& path, int width, int height, int bitsPerPixel, 
                                     static_cast<std::uint8_t>(bitsPerPixel), 0};
     std::fwrite(header12.data(), 1, header12.size(), file);
     std::fwrite(fields, 1, sizeof(fields), file);
-    std::fwrite(pixels.data(), 1, pixels.size(), file);
+    if (!pixels.empty()) std::fwrite(pixels.data(), 1, pixels.size(), file);
     std::fclose(file);
 }
