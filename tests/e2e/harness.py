@@ -92,6 +92,15 @@ class VirtualScreen:
             time.sleep(0.1)
         raise AssertionError("no window named %r appeared" % name)
 
+    def close_box(self, caption, timeout=60):
+        """Answers the message box of that caption with Return, until it is gone."""
+        box = self.find_window(caption, timeout)
+        deadline = time.time() + timeout
+        while box in self.run("xwininfo", "-root", "-tree") and time.time() < deadline:
+            self.run("xdotool", "windowfocus", "--sync", box, check=False)
+            self.run("xdotool", "key", "Return", check=False)
+            time.sleep(0.5)
+
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "100", *keys)
         time.sleep(0.4)

@@ -132,9 +132,7 @@ class GameTest(unittest.TestCase):
     def test_a_missing_level_is_reported_in_two_boxes_and_ends_with_1(self):
         self.game.start()
         for caption in ["Cribblestorm : Program Error", "Cribblestorm : Emergency Shutdown"]:
-            box = self.screen.find_window(caption)
-            self.screen.run("xdotool", "windowfocus", "--sync", box)
-            self.screen.key("Return")
+            self.screen.close_box(caption)
         code, errors = self.game.finish()
         self.assertEqual(code, 1)
         self.assertRegex(errors, "^" + re.escape(startup_lines("", finished=False)) + report_pattern(
