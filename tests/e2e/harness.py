@@ -93,13 +93,19 @@ class VirtualScreen:
         raise AssertionError("no window named %r appeared" % name)
 
     def close_box(self, caption, timeout=60):
-        """Answers the message box of that caption with Return, until it is gone."""
+        """Answers the message box of that caption with Return and waits until it is gone. A
+        second Return comes only after a long wait, so that it never meets the next box."""
         box = self.find_window(caption, timeout)
         deadline = time.time() + timeout
-        while box in self.run("xwininfo", "-root", "-tree") and time.time() < deadline:
+        while time.time() < deadline:
             self.run("xdotool", "windowfocus", "--sync", box, check=False)
             self.run("xdotool", "key", "Return", check=False)
-            time.sleep(0.5)
+            answered = time.time()
+            while time.time() - answered < 10:
+                if box not in self.run("xwininfo", "-root", "-tree"):
+                    return
+                time.sleep(0.2)
+        raise AssertionError("the box %r stayed open" % caption)
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "100", *keys)
