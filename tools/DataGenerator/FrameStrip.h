@@ -10,7 +10,6 @@ public:
 
     // Draws in frame `frame` only, origin at the frame's bottom left corner.
     Painter FramePainter(int frame);
-    int GetFrameSize() const { return _frameSize; }
     int GetFrameCount() const { return _frameCount; }
 
     // Bleeds colour into the transparent pixels, for clean edges under linear filtering.
