@@ -94,8 +94,8 @@ void BabyArt::_PaintBody(Painter& painter, Point center, double grow, bool isOut
 
 void BabyArt::_PaintHead(Painter& painter, Point center, double grow, bool isOutline) const {
     for (const double side : {-1.0, 1.0}) {
-        FillPart(painter, Shape::Ellipse(center + Point{side * 10.5, -1.0}, 2.8, 3.6).Grown(grow), SKIN_SHADE, isOutline,
-                 0.0);
+        const Shape ear = Shape::Ellipse(center + Point{side * 10.5, -1.0}, 2.8, 3.6).Grown(grow);
+        FillPart(painter, ear, SKIN_SHADE, isOutline, 0.0);
     }
     FillPart(painter, Shape::Circle(center, HEAD_RADIUS + grow), SKIN, isOutline, 0.2);
 }

@@ -30,10 +30,6 @@ void Painter::_Cover(const Shape::Bounds& area, const Visit& visit) {
 Painter::Painter(Canvas& canvas, Point origin, const Shape::Bounds& clip)
     : _canvas(canvas), _origin(origin), _clip(clip) {}
 
-Painter::Painter(Canvas& canvas)
-    : Painter(canvas, {0.0, 0.0}, {0.0, 0.0, static_cast<double>(canvas.Width()), static_cast<double>(canvas.Height())}) {
-}
-
 void Painter::Fill(const Shape& shape, const Rgba& color) {
     _Cover(Widened(shape.GetBounds(), 1.0), [&](int x, int y, Point point) {
         _canvas.Blend(x, y, color, CoverageAt(shape.DistanceAt(point)));

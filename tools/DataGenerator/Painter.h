@@ -12,8 +12,6 @@ public:
     using Shader = std::function<Rgba(Point)>;
 
     Painter(Canvas& canvas, Point origin, const Shape::Bounds& clip);
-    // The whole canvas, origin at its bottom left corner.
-    explicit Painter(Canvas& canvas);
 
     void Fill(const Shape& shape, const Rgba& color);
     void Fill(const Shape& shape, const Shader& shader);

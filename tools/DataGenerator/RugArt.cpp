@@ -30,6 +30,7 @@ constexpr double PINWHEEL_BLADES = 8.0;
 constexpr double PINWHEEL_TWIST = 1.6;
 constexpr double BORDER = 7.0;
 constexpr double RAINBOW_BAND = 7.0;
+constexpr int RAINBOW_BANDS = 6;
 constexpr double STITCH_PITCH = 5.0;
 
 // Smoothly from 0 to 1 as `value` passes `edge`, over one pixel.
@@ -93,8 +94,10 @@ void RugArt::_PaintRainbow(Painter& painter, const Shape& shape) const {
     painter.Fill(shape, [&shape](Point point) {
         const double depth = -shape.DistanceAt(point);
         Rgba color = RAINBOW_COLORS[0];
-        for (int band = 1; band < 6; ++band) color = color.Mixed(RAINBOW_COLORS[band], Step(depth, band * RAINBOW_BAND));
-        return color.Mixed(CREAM, Step(depth, 6.0 * RAINBOW_BAND));
+        for (int band = 1; band < RAINBOW_BANDS; ++band) {
+            color = color.Mixed(RAINBOW_COLORS[band], Step(depth, band * RAINBOW_BAND));
+        }
+        return color.Mixed(CREAM, Step(depth, RAINBOW_BANDS * RAINBOW_BAND));
     });
     _PaintStitching(painter, shape.Grown(-2.5), CREAM);
 }
