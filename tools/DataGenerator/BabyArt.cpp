@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.h"
 #include "Materials.h"
 #include "Noise.h"
 
 namespace {
-
-constexpr double PI = 3.14159265358979323846;
 
 const Rgba SKIN = Rgba::FromHex(0xF6C9A4);
 const Rgba SKIN_SHADE = Rgba::FromHex(0xE3A882);
@@ -47,7 +46,7 @@ void FillPart(Painter& painter, const Shape& part, const Rgba& color, bool isOut
 
 // Diagonal gait: the left hand reaches forward with the right knee, then the other pair.
 void BabyArt::PaintCrawling(Painter& painter, double phase) const {
-    const double swing = std::sin(2.0 * PI * phase);
+    const double swing = std::sin(2.0 * Angles::PI * phase);
     const double sway = BODY_SWAY * swing;
     const Limb limbs[4] = {
         {{23.5 + sway, 36.0}, {17.0 + sway, 40.0 + ARM_SWING * swing * 0.5}, {15.5, 46.5 + ARM_SWING * swing}},

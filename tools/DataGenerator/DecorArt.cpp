@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-namespace {
+#include "Angles.h"
 
-constexpr double PI = 3.14159265358979323846;
+namespace {
 
 const Rgba TABLE_WOOD = Rgba::FromHex(0xE6C596);
 const Rgba PAPER = Rgba::FromHex(0xFFFEF8);
@@ -77,7 +77,7 @@ void DecorArt::PaintPlant(Painter& painter, const Shape& footprint) const {
     for (int i = 0; i < LEAF_COUNT; ++i) {
         const double angle = 360.0 * i / LEAF_COUNT + (i % 2) * 17.0;
         const double reach = radius - 6.0 - (i % 3) * 2.0;
-        const double radians = angle * PI / 180.0;
+        const double radians = angle * Angles::PI / 180.0;
         const Point tip{std::cos(radians) * reach * 0.55, std::sin(radians) * reach * 0.55};
         const Shape leaf = place.Ellipse(tip, reach * 0.55, 4.5, angle);
         painter.Shadow(leaf.Moved({1.0, -1.5}), 2.0, 0.3);

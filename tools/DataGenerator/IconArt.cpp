@@ -3,11 +3,10 @@
 #include <cmath>
 #include <vector>
 
+#include "Angles.h"
 #include "Materials.h"
 
 namespace {
-
-constexpr double PI = 3.14159265358979323846;
 
 const Rgba HEART_RED = Rgba::FromHex(0xE8323F);
 const Rgba HEART_EDGE = Rgba::FromHex(0x7A0E1A);
@@ -34,7 +33,7 @@ constexpr double TURRET_RADIUS = 16.5;
 Shape IconArt::_HeartShape(Point center, double scale) {
     std::vector<Point> corners;
     for (int i = 0; i < HEART_CORNERS; ++i) {
-        const double t = 2.0 * PI * i / HEART_CORNERS;
+        const double t = 2.0 * Angles::PI * i / HEART_CORNERS;
         const double x = 16.0 * std::pow(std::sin(t), 3.0);
         const double y = 13.0 * std::cos(t) - 5.0 * std::cos(2.0 * t) - 2.0 * std::cos(3.0 * t) - std::cos(4.0 * t);
         corners.push_back(center + Point{x, y + 2.5} * scale);
@@ -45,7 +44,7 @@ Shape IconArt::_HeartShape(Point center, double scale) {
 Shape IconArt::_Regular(Point center, int corners, double radius, double angleDegrees) {
     std::vector<Point> points;
     for (int i = 0; i < corners; ++i) {
-        const double angle = (angleDegrees + 360.0 * i / corners) * PI / 180.0;
+        const double angle = (angleDegrees + 360.0 * i / corners) * Angles::PI / 180.0;
         points.push_back(center + Point{std::cos(angle), std::sin(angle)} * radius);
     }
     return Shape::Polygon(points);
@@ -74,7 +73,7 @@ void IconArt::PaintMine(Painter& painter, int frame) const {
         painter.Fill(dash.Box({0.0, 8.0}, 1.6, 1.0, 0.4), HAZARD_YELLOW);
     }
     for (int i = 0; i < MINE_BOLTS; ++i) {
-        const double angle = 2.0 * PI * (i + 0.5) / MINE_BOLTS;
+        const double angle = 2.0 * Angles::PI * (i + 0.5) / MINE_BOLTS;
         painter.Fill(Shape::Circle(center + Point{std::cos(angle), std::sin(angle)} * 10.3, 1.0), MINE_BOLT);
     }
     const bool isLit = frame < MINE_FRAMES / 2;
@@ -92,7 +91,7 @@ void IconArt::PaintTurretBase(Painter& painter) const {
     painter.Fill(plate, STEEL_EDGE);
     painter.Fill(plate.Grown(-1.5), Materials::Lit(STEEL, center, TURRET_RADIUS, 0.4));
     for (int i = 0; i < TURRET_BOLTS; ++i) {
-        const double angle = 2.0 * PI * i / TURRET_BOLTS;
+        const double angle = 2.0 * Angles::PI * i / TURRET_BOLTS;
         painter.Fill(Shape::Circle(center + Point{std::cos(angle), std::sin(angle)} * 12.5, 1.3), STEEL_DARK);
         painter.Fill(Shape::Circle(center + Point{std::cos(angle) - 0.3, std::sin(angle) + 0.3} * 12.5, 0.6),
                      STEEL.Shaded(1.5));

@@ -7,9 +7,7 @@ namespace {
 constexpr double WALL_THICKNESS = 24.0;
 constexpr double TURRET_PAD_RADIUS = 14.0;
 
-// The game shows baby n's hearts in a row 32 units below the one before, starting at the
-// top left; the board behind them reaches one margin below the last row.
-constexpr double HEART_ROW_PITCH = 32.0;
+// The board behind the hearts reaches one margin below the last row.
 constexpr double HEART_BOARD_WIDTH = 128.0;
 constexpr double HEART_BOARD_MARGIN = 20.0;
 

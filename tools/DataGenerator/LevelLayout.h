@@ -12,6 +12,10 @@ class LevelLayout {
 public:
     static constexpr int WIDTH = 1024;
     static constexpr int HEIGHT = 768;
+    // The game shows baby n's hearts in a row at (32 + 64 i, 768 - 32 n), i = 0 and 1.
+    static constexpr double HEART_FIRST_X = 32.0;
+    static constexpr double HEART_SPACING = 64.0;
+    static constexpr double HEART_ROW_PITCH = 32.0;
 
     static LevelLayout Level02();
 

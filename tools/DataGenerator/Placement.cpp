@@ -3,16 +3,11 @@
 #include <cmath>
 #include <vector>
 
-namespace {
-
-constexpr double PI = 3.14159265358979323846;
-constexpr double DEGREES_TO_RADIANS = PI / 180.0;
-
-}  // namespace
+#include "Angles.h"
 
 Placement::Placement(Point center, double angleDegrees)
-    : _center(center), _angleDegrees(angleDegrees), _cos(std::cos(angleDegrees * DEGREES_TO_RADIANS)),
-      _sin(std::sin(angleDegrees * DEGREES_TO_RADIANS)) {}
+    : _center(center), _angleDegrees(angleDegrees), _cos(std::cos(angleDegrees * Angles::DEGREES_TO_RADIANS)),
+      _sin(std::sin(angleDegrees * Angles::DEGREES_TO_RADIANS)) {}
 
 Placement::Placement(const Shape& footprint) : Placement(footprint.GetCenter(), footprint.GetAngleDegrees()) {}
 
@@ -39,7 +34,7 @@ Shape Placement::Star(Point center, int points, double outerRadius, double inner
     std::vector<Point> corners;
     for (int i = 0; i < points * 2; ++i) {
         const double radius = i % 2 == 0 ? outerRadius : innerRadius;
-        const double angle = (angleDegrees + 90.0) * DEGREES_TO_RADIANS + PI * i / points;
+        const double angle = (angleDegrees + 90.0) * Angles::DEGREES_TO_RADIANS + Angles::PI * i / points;
         corners.push_back(ToPicture({center.x + radius * std::cos(angle), center.y + radius * std::sin(angle)}));
     }
     return Shape::Polygon(corners);

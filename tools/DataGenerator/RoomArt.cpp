@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "Angles.h"
+#include "LevelLayout.h"
+
 namespace {
 
 const Rgba WALL = Rgba::FromHex(0x93B9AA);
@@ -22,16 +25,14 @@ constexpr double WINDOWS_LEFT[] = {250.0, 660.0};
 constexpr double WINDOW_WIDTH = 110.0;
 constexpr double DOOR_LEFT = 640.0;
 constexpr double DOOR_WIDTH = 100.0;
-// Kept in step with where the game draws baby n's hearts: (32 + 64 i, 768 - 32 n).
-constexpr double HEART_FIRST_X = 32.0;
-constexpr double HEART_SPACING = 64.0;
-constexpr double HEART_ROW_PITCH = 32.0;
-constexpr double HEARTS_TOP = 768.0;
+constexpr double HEART_FIRST_X = LevelLayout::HEART_FIRST_X;
+constexpr double HEART_SPACING = LevelLayout::HEART_SPACING;
+constexpr double HEART_ROW_PITCH = LevelLayout::HEART_ROW_PITCH;
+constexpr double HEARTS_TOP = LevelLayout::HEIGHT;
 constexpr int HEARTS_PER_BABY = 2;
 constexpr double SOCKET_HALF = 14.0;
 constexpr double HAZARD_STRIPE = 4.0;
 constexpr int PAD_BOLTS = 6;
-constexpr double PI = 3.14159265358979323846;
 
 }  // namespace
 
@@ -97,7 +98,7 @@ void RoomArt::PaintTurretPad(Painter& painter, const Shape& footprint) const {
     const Shape plate = Shape::Circle(center, radius - 3.5);
     painter.Fill(plate, Materials::Lit(STEEL, center, radius, 0.3));
     for (int bolt = 0; bolt < PAD_BOLTS; ++bolt) {
-        const double angle = 2.0 * PI * bolt / PAD_BOLTS;
+        const double angle = 2.0 * Angles::PI * bolt / PAD_BOLTS;
         painter.Fill(Shape::Circle(center + Point{std::cos(angle), std::sin(angle)} * (radius - 6.0), 1.0), BOLT);
     }
 }

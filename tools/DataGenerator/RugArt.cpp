@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Angles.h"
 #include "Lcg.h"
 #include "Placement.h"
 
 namespace {
-
-constexpr double PI = 3.14159265358979323846;
 
 const Rgba NIGHT = Rgba::FromHex(0x223262);
 const Rgba NIGHT_SWIRL = Rgba::FromHex(0x34498A);
@@ -61,7 +60,7 @@ void RugArt::_PaintStarryNight(Painter& painter, const Shape& shape) const {
     const double outer = shape.GetHalfSize().x - BORDER - 8.0;
     Lcg random(STARS_SEED);
     for (int star = 0; star < STAR_COUNT; ++star) {
-        const double angle = random.Between(0.0, 2.0 * PI);
+        const double angle = random.Between(0.0, 2.0 * Angles::PI);
         const double radius = random.Between(STARLESS_MIDDLE, outer);
         const double size = random.Between(2.5, 6.0);
         const Placement place(center + Point{std::cos(angle), std::sin(angle)} * radius, random.Between(0.0, 72.0));
@@ -81,7 +80,7 @@ void RugArt::_PaintPinwheel(Painter& painter, const Shape& shape) const {
         const double u = (point.x - center.x) / half.x;
         const double v = (point.y - center.y) / half.y;
         const double turn = std::atan2(v, u) + PINWHEEL_TWIST * std::sqrt(u * u + v * v);
-        const double blade = std::fmod(turn / (2.0 * PI) * PINWHEEL_BLADES + PINWHEEL_BLADES, PINWHEEL_BLADES);
+        const double blade = std::fmod(turn / (2.0 * Angles::PI) * PINWHEEL_BLADES + PINWHEEL_BLADES, PINWHEEL_BLADES);
         return PINWHEEL_COLORS[static_cast<int>(blade) % 4];
     });
     painter.Fill(Shape::Circle(center, 9.0), CREAM);
@@ -105,7 +104,7 @@ void RugArt::_PaintRainbow(Painter& painter, const Shape& shape) const {
 // A dashed seam just inside the edge.
 void RugArt::_PaintStitching(Painter& painter, const Shape& shape, const Rgba& color) const {
     painter.Fill(shape.Grown(0.6), [&shape, color](Point point) {
-        const double along = std::fabs(std::sin((point.x + point.y) * PI / STITCH_PITCH));
+        const double along = std::fabs(std::sin((point.x + point.y) * Angles::PI / STITCH_PITCH));
         const double onLine = 1.0 - std::min(std::fabs(shape.DistanceAt(point)) / 0.8, 1.0);
         return color.WithAlpha(onLine * (along > 0.3 ? 1.0 : 0.0));
     });

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+#include "Angles.h"
 
-constexpr double DEGREES_TO_RADIANS = 3.14159265358979323846 / 180.0;
+namespace {
 
 double LengthOf(Point vector) { return std::sqrt(vector.x * vector.x + vector.y * vector.y); }
 
@@ -69,8 +69,8 @@ double Shape::DistanceAt(Point point) const {
 
 void Shape::_Turn(double angleDegrees) {
     _angleDegrees = angleDegrees;
-    _cos = std::cos(angleDegrees * DEGREES_TO_RADIANS);
-    _sin = std::sin(angleDegrees * DEGREES_TO_RADIANS);
+    _cos = std::cos(angleDegrees * Angles::DEGREES_TO_RADIANS);
+    _sin = std::sin(angleDegrees * Angles::DEGREES_TO_RADIANS);
 }
 
 Point Shape::_ToLocal(Point point) const {
