@@ -15,12 +15,6 @@ bool _isInAssertionFailure = false;
 
 constexpr std::uint32_t FATAL_BOX_STYLE = MB_OK | MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND | MB_TOPMOST;
 
-void FormatStringV(char* buffer, std::size_t size, const char* format, std::va_list arguments) {
-    if (size == 0) return;
-    std::vsnprintf(buffer, size, format, arguments);
-    buffer[size - 1] = '\0';
-}
-
 void ShowFatalBox(const char* text, const char* captionFormat) {
     char caption[ASSERTION_TEXT_SIZE];
     FormatString(caption, sizeof(caption), captionFormat, theApplication.GetName().c_str());
@@ -28,6 +22,12 @@ void ShowFatalBox(const char* text, const char* captionFormat) {
 }
 
 }  // namespace
+
+void FormatStringV(char* buffer, std::size_t size, const char* format, std::va_list arguments) {
+    if (size == 0) return;
+    std::vsnprintf(buffer, size, format, arguments);
+    buffer[size - 1] = '\0';
+}
 
 void FormatString(char* buffer, std::size_t size, const char* format, ...) {
     std::va_list arguments;

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's one way to fail, active in every build, and the two bounded text routines
 // that live with it.
+#include <cstdarg>
 #include <cstddef>
 
 #if defined(__GNUC__)
@@ -22,6 +23,9 @@ ENGINE_NO_RETURN void AssertionFailure(int line, const char* fileName, const cha
 
 // printf into buffer, never more than size bytes, always terminated.
 void FormatString(char* buffer, std::size_t size, const char* format, ...) ENGINE_PRINTF_FORMAT(3, 4);
+
+// FormatString with the arguments already gathered.
+void FormatStringV(char* buffer, std::size_t size, const char* format, std::va_list arguments);
 
 // printf to the debugger output, cut at ASSERTION_TEXT_SIZE - 1 characters.
 void DebugPrintf(const char* format, ...) ENGINE_PRINTF_FORMAT(1, 2);

@@ -1,7 +1,6 @@
 #include "TheConsole.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 bool TheConsole::_isInitialized = false;
@@ -9,11 +8,6 @@ bool TheConsole::_isInitialized = false;
 namespace {
 
 constexpr std::int32_t MAX_LINES = 65536;
-
-void FormatLine(char (&text)[ASSERTION_TEXT_SIZE], const char* format, std::va_list arguments) {
-    std::vsnprintf(text, sizeof(text), format, arguments);
-    text[sizeof(text) - 1] = '\0';
-}
 
 }  // namespace
 
@@ -47,7 +41,7 @@ void TheConsole::Printf(const char* format, ...) {
     char text[ASSERTION_TEXT_SIZE];
     std::va_list arguments;
     va_start(arguments, format);
-    FormatLine(text, format, arguments);
+    FormatStringV(text, sizeof(text), format, arguments);
     va_end(arguments);
     if (!_isInitialized) {
         DebugPrintf("CONSOLE (pre-initialization!): %s\n", text);
@@ -61,7 +55,7 @@ void TheConsole::PrintfCategory(std::uint32_t categoryMask, const char* format, 
     char text[ASSERTION_TEXT_SIZE];
     std::va_list arguments;
     va_start(arguments, format);
-    FormatLine(text, format, arguments);
+    FormatStringV(text, sizeof(text), format, arguments);
     va_end(arguments);
     AddText(text);
 }

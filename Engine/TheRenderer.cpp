@@ -1,9 +1,10 @@
 #include "TheRenderer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "Platform/OpenGL.h"
 #include "Platform/Platform.h"
@@ -46,12 +47,8 @@ constexpr GLenum DISABLED_AT_START[] = {GL_CULL_FACE,          GL_DEPTH_TEST,   
 constexpr GLenum FASTEST_HINTS[] = {GL_FOG_HINT, GL_LINE_SMOOTH_HINT, GL_PERSPECTIVE_CORRECTION_HINT,
                                     GL_POINT_SMOOTH_HINT, GL_POLYGON_SMOOTH_HINT};
 
-// Formats into buffer, cut to 255 bytes; returns the length.
-int FormatText(char (&buffer)[TEXT_BUFFER_SIZE], const char* format, std::va_list arguments) {
-    std::vsnprintf(buffer, sizeof(buffer), format, arguments);
-    buffer[sizeof(buffer) - 1] = '\0';
-    return static_cast<int>(std::strlen(buffer));
-}
+// Text is cut to the 255 bytes of a text buffer.
+int CutLength(std::size_t length) { return static_cast<int>(std::min(length, TEXT_BUFFER_SIZE - 1)); }
 
 bool NeedsTransform(float rotationDegrees, const Vec2& scale) { return rotationDegrees != 0.0f || !(scale == Vec2::ONE); }
 
@@ -218,18 +215,18 @@ void TheRenderer::DrawTextf(float x, float y, const char* format, ...) {
     char text[TEXT_BUFFER_SIZE];
     std::va_list arguments;
     va_start(arguments, format);
-    const int length = FormatText(text, format, arguments);
+    FormatStringV(text, sizeof(text), format, arguments);
     va_end(arguments);
-    DrawText(Vec2(x, y), Color::WHITE, text, length);
+    DrawText(Vec2(x, y), Color::WHITE, text, CutLength(std::strlen(text)));
 }
 
 void TheRenderer::DrawTextf(float x, float y, const Color& color, const char* format, ...) {
     char text[TEXT_BUFFER_SIZE];
     std::va_list arguments;
     va_start(arguments, format);
-    const int length = FormatText(text, format, arguments);
+    FormatStringV(text, sizeof(text), format, arguments);
     va_end(arguments);
-    DrawText(Vec2(x, y), color, text, length);
+    DrawText(Vec2(x, y), color, text, CutLength(std::strlen(text)));
 }
 
 // Pixels, origin top left, y down.
@@ -265,9 +262,10 @@ void TheRenderer::_RenderConsole() {
     int y = 0;
     for (int i = start; i <= last; ++i) {
         y += CONSOLE_LINE_PITCH;
-        // Drawn as stored: the line was formatted when it was printed.
-        DrawTextf(CONSOLE_TEXT_X, static_cast<float>(y), i == last ? Color::ORANGE : Color::WHITE, "%s",
-                  theConsole.GetLine(i).c_str());
+        // Drawn as stored (it was formatted when printed), cut like all text.
+        const std::string& line = theConsole.GetLine(i);
+        DrawText(Vec2(CONSOLE_TEXT_X, static_cast<float>(y)), i == last ? Color::ORANGE : Color::WHITE, line.c_str(),
+                 CutLength(line.size()));
     }
     glPopAttrib();
 }

@@ -1,7 +1,6 @@
 #include "TheVideoSystem.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -325,9 +324,8 @@ void TheVideoSystem::_DrawGDIPlaque(const char* format, ...) {
     if (format != nullptr) {
         std::va_list arguments;
         va_start(arguments, format);
-        std::vsnprintf(text, sizeof(text), format, arguments);
+        FormatStringV(text, sizeof(text), format, arguments);
         va_end(arguments);
-        text[sizeof(text) - 1] = '\0';
     }
     const std::int32_t centerX = (_clientRect.left + _clientRect.right) / 2;
     const std::int32_t centerY = (_clientRect.top + _clientRect.bottom) / 2;

@@ -81,9 +81,8 @@ void EnterScratchFolder() {
 
 void WriteTga(const std::string& path, int width, int height, int bitsPerPixel, const std::vector<std::uint8_t>& pixels,
               const std::vector<std::uint8_t>& header12) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path().empty()
-                                            ? std::filesystem::path(".")
-                                            : std::filesystem::path(path).parent_path());
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder);
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     const std::uint8_t fields[6] = {static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(width >> 8),

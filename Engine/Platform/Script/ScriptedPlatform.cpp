@@ -11,7 +11,6 @@ namespace {
 int scriptedWindow;
 int scriptedContext;
 
-
 std::string Describe(const char* name, long long value) { return std::string(name) + "(" + std::to_string(value) + ")"; }
 
 }  // namespace
