@@ -1,3 +1,4 @@
+#include "../OpenGL.h"
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "SdlState.h"
@@ -34,4 +35,13 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
 
 void Platform::SwapBuffers(DeviceContextHandle dc) {
     if (dc != nullptr && !TheSdlState().isWindowClosed) SDL_GL_SwapWindow(static_cast<SDL_Window*>(dc));
+}
+
+void ReleaseSdlContext() {
+    SdlState& state = TheSdlState();
+    if (state.context == nullptr) return;
+    if (SDL_GL_GetCurrentContext() == state.context) glFinish();
+    SDL_GL_MakeCurrent(state.window, nullptr);
+    SDL_GL_DeleteContext(state.context);
+    state.context = nullptr;
 }

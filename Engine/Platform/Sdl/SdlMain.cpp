@@ -6,6 +6,7 @@
 #include "../Platform.h"
 #include "SdlCloseSignals.h"
 #include "SdlDebugOutput.h"
+#include "SdlState.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());
+    ReleaseSdlContext();
     SDL_Quit();
     return exitCode;
 }

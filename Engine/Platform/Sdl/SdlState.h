@@ -16,3 +16,8 @@ SdlState& TheSdlState();
 
 // Starts SDL's video subsystem on first need; false where no display can be opened.
 bool EnsureSdlVideo();
+
+// Finishes the context's drawing and deletes it, before SDL closes the display at the end of
+// the process: a context left for the display's closing to delete can deadlock the software
+// rasteriser's threads (Mesa's llvmpipe) while a last frame is still in flight.
+void ReleaseSdlContext();
