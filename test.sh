@@ -16,7 +16,7 @@ run_suite() {
     local preset=$1
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
-    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ctest --preset "$preset" -j2
+    scripts/with-xvfb.sh ctest --preset "$preset" -j2
 }
 
 run_suite linux

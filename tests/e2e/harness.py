@@ -9,6 +9,7 @@ import struct
 import subprocess
 import tempfile
 import time
+import unittest
 
 SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 
@@ -81,35 +82,60 @@ class VirtualScreen:
         return subprocess.run(command, env=dict(os.environ, DISPLAY=self.display), check=check,
                               capture_output=True, text=True, timeout=60).stdout
 
+    def _query(self, *command):
+        """What an X query printed, or None where it failed: a window that vanishes while the
+        query walks the tree makes it end in an X error, and the caller asks again."""
+        result = subprocess.run(command, env=dict(os.environ, DISPLAY=self.display), capture_output=True,
+                                text=True, timeout=60)
+        return result.stdout if result.returncode == 0 else None
+
+    def shown_windows(self, name):
+        """The ids of the shown top-level windows whose name is exactly name (no window manager
+        runs, so top-level windows are the root's children)."""
+        tree = self._query("xwininfo", "-root", "-children")
+        if tree is None:
+            return None
+        return [window for window, window_name in re.findall(r'^\s+(0x[0-9a-f]+) "(.*)":', tree, re.MULTILINE)
+                if window_name == name and "IsViewable" in (self._query("xwininfo", "-id", window) or "")]
+
+    def _poll(self, what, condition, timeout):
+        """The first answer of condition that is neither None nor empty; fails after timeout."""
+        deadline = time.time() + timeout
+        while True:
+            answer = condition()
+            if answer:
+                return answer
+            if time.time() > deadline:
+                raise AssertionError(what)
+            time.sleep(0.05)
+
     def find_window(self, name, timeout=20):
         """The id of the shown top-level window whose name is exactly name, waiting for it to appear."""
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            for window, window_name in re.findall(r'^\s+(0x[0-9a-f]+) "(.*)":', self.run("xwininfo", "-root", "-tree"),
-                                                  re.MULTILINE):
-                if window_name == name and "IsViewable" in self.run("xwininfo", "-id", window, check=False):
-                    return window
-            time.sleep(0.1)
-        raise AssertionError("no window named %r appeared" % name)
+        return self._poll("no window named %r appeared" % name, lambda: (self.shown_windows(name) or [None])[0],
+                          timeout)
+
+    def focused_window(self):
+        focus = self._query("xdotool", "getwindowfocus", "-f")
+        return int(focus) if focus and focus.strip().isdigit() else None
+
+    def focus(self, window, timeout=20):
+        """Gives the window the keyboard focus and waits until the server says it has it: with no
+        window manager, nothing else decides where keys go."""
+        self.run("xdotool", "windowfocus", window, check=False)
+        self._poll("the window %s never got the focus" % window, lambda: self.focused_window() == int(window, 16),
+                   timeout)
+
+    def key(self, window, *keys):
+        """Real key presses, sent once the window holds the focus."""
+        self.focus(window)
+        self.run("xdotool", "key", "--delay", "100", *keys)
 
     def close_box(self, caption, timeout=60):
-        """Answers the message box of that caption with Return and waits until it is gone. A
-        second Return comes only after a long wait, so that it never meets the next box."""
-        box = self.find_window(caption, timeout)
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            self.run("xdotool", "windowfocus", "--sync", box, check=False)
-            self.run("xdotool", "key", "Return", check=False)
-            answered = time.time()
-            while time.time() - answered < 10:
-                if box not in self.run("xwininfo", "-root", "-tree"):
-                    return
-                time.sleep(0.2)
-        raise AssertionError("the box %r stayed open" % caption)
-
-    def key(self, *keys):
-        self.run("xdotool", "key", "--delay", "100", *keys)
-        time.sleep(0.4)
+        """Answers the message box of that caption with Return and waits until it is gone. Each box
+        is a new X client that may be given the ids of the one before, so a box is known by its
+        caption, not its id."""
+        self.key(self.find_window(caption, timeout), "Return")
+        self._poll("the box %r stayed open" % caption, lambda: self.shown_windows(caption) == [], timeout)
 
     def screenshot(self):
         return Screenshot(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
@@ -128,7 +154,8 @@ class VirtualScreen:
             time.sleep(0.2)
 
     def save_screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=dict(os.environ, DISPLAY=self.display), check=True)
+        subprocess.run(["import", "-window", "root", path], env=dict(os.environ, DISPLAY=self.display),
+                       capture_output=True, timeout=60)
 
 
 class Screenshot:
@@ -146,27 +173,37 @@ class Screenshot:
 
 
 class Game:
-    """The real program, started in a fresh working folder filled by the test."""
+    """The real program, started in a fresh working folder filled by the test; its standard
+    error goes to a file there."""
 
     def __init__(self, screen=None):
         self.program = os.environ["CRIBBLESTORM"]
         self.folder = tempfile.mkdtemp(prefix="cribblestorm-e2e-")
         self.screen = screen
         self.process = None
+        self.errors = None
 
     def start(self):
         env = dict(os.environ)
         env.pop("DISPLAY", None)
         if self.screen:
             env["DISPLAY"] = self.screen.display
+        self.errors = open(os.path.join(self.folder, "standard-error.txt"), "w+")
         self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.PIPE, text=True)
+                                        stderr=self.errors)
         return self
+
+    def output(self):
+        """Everything written to standard error so far."""
+        if self.errors is None:
+            return ""
+        self.errors.seek(0)
+        return self.errors.read()
 
     def finish(self, timeout=30):
         """Waits for the end; returns the exit code and everything written to standard error."""
-        _, errors = self.process.communicate(timeout=timeout)
-        return self.process.returncode, errors
+        self.process.wait(timeout=timeout)
+        return self.process.returncode, self.output()
 
     def signal(self, number):
         self.process.send_signal(number)
@@ -175,7 +212,48 @@ class Game:
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        if self.errors:
+            self.errors.close()
         shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class EndToEndTest(unittest.TestCase):
+    """A virtual screen for each test, and the programs the test starts on it. When a test fails,
+    each program's output is printed and a screenshot is saved under the build folder
+    (CRIBBLESTORM_E2E_FAILURES), before anything is closed."""
+
+    screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
+
+    def setUp(self):
+        self.screen = self.enterContext(VirtualScreen(*self.screen_size))
+        self.programs = []
+        self.addCleanup(lambda: [program.close() for program in reversed(self.programs)])
+        self.addCleanup(self._keep_evidence)
+
+    def own(self, program):
+        """Takes program into the test's care: closed at the end, its output shown on failure."""
+        self.programs.append(program)
+        return program
+
+    def _has_failed(self):
+        result = self._outcome.result
+        return any(test is self for test, _ in result.failures + result.errors)
+
+    def _keep_evidence(self):
+        if not self._has_failed():
+            return
+        folder = os.path.join(os.environ.get("CRIBBLESTORM_E2E_FAILURES", tempfile.gettempdir()), self.id())
+        os.makedirs(folder, exist_ok=True)
+        screenshot = os.path.join(folder, "screen.png")
+        self.screen.save_screenshot(screenshot)
+        focus = self.screen.focused_window()
+        print("\n=== %s failed; screenshot: %s; keyboard focus: %s" % (self.id(), screenshot,
+                                                                      focus and hex(focus)))
+        print(self.screen.run("xwininfo", "-root", "-children", check=False))
+        for number, program in enumerate(self.programs, 1):
+            print("=== output of program %d (%s) ===" % (number, "running" if program.process and
+                                                         program.process.poll() is None else "ended"))
+            print(program.output())
 
 
 INTERRUPT, TERMINATE = signal.SIGINT, signal.SIGTERM

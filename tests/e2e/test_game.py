@@ -57,26 +57,29 @@ def report_pattern(source, expression, message):
             re.escape("):  (ALL BUILDS)\nExpression was: ( %s )\n\n   %s\n" % (expression, message)))
 
 
-class GameTest(unittest.TestCase):
+class GameTest(harness.EndToEndTest):
     def setUp(self):
-        self.screen = harness.VirtualScreen().__enter__()
-        self.addCleanup(self.screen.__exit__)
-        self.game = harness.Game(self.screen)
-        self.addCleanup(self.game.close)
-        harness.write_sprites(self.game.folder)
+        super().setUp()
+        self.game = self.new_game()
+
+    def new_game(self):
+        game = self.own(harness.Game(self.screen))
+        harness.write_sprites(game.folder)
+        return game
 
     def start(self, cells):
+        """Starts the game on a level of those cells; returns the first screenshot with the level drawn."""
         harness.write_level(self.game.folder, "Level02", cells, FLOOR)
         self.game.start()
         self.window = self.screen.find_window(NAME)
-        self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)  # the level is drawn
+        return self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
 
     def test_escape_ends_the_game_with_the_whole_transcript(self):
         self.start({(500, 400): GREEN, (300, 300): RED, (301, 300): RED, (600, 600): YELLOW})
         geometry = self.screen.run("xdotool", "getwindowgeometry", self.window)
         self.assertIn("Position: 0,0", geometry)
         self.assertIn("Geometry: 1024x768", geometry)
-        self.screen.key("Escape")
+        self.screen.key(self.window, "Escape")
         code, errors = self.game.finish()
         self.assertEqual(code, 0)
         spawned = "Spawned mine at (300,300)\nSpawned mine at (301,300)\nSpawned baby at (500,400)\n"
@@ -85,9 +88,7 @@ class GameTest(unittest.TestCase):
     def test_interrupt_and_terminate_end_the_game_in_order(self):
         for number in [harness.INTERRUPT, harness.TERMINATE]:
             if number == harness.TERMINATE:
-                self.game = harness.Game(self.screen)
-                self.addCleanup(self.game.close)
-                harness.write_sprites(self.game.folder)
+                self.game = self.new_game()
             self.start({})
             self.game.signal(number)
             code, errors = self.game.finish()
@@ -110,23 +111,23 @@ class GameTest(unittest.TestCase):
                               ("grave", lambda shot: shot.pixel(700, 40) == FLOOR),
                               ("F11", lambda shot: readout_pixels(shot) == 0),
                               ("F11", lambda shot: readout_pixels(shot) > 20)]:
-            self.screen.key(key)
-            self.screen.wait_for_screenshot(expected, timeout=5)
-        self.screen.key("Escape")
+            self.screen.key(self.window, key)
+            self.screen.wait_for_screenshot(expected)
+        self.screen.key(self.window, "Escape")
         self.assertEqual(self.game.finish()[0], 0)
 
     def test_a_level_without_babies_is_lost_from_the_first_frame(self):
-        self.start({(300, 300): RED})
-        shot = self.screen.wait_for_screenshot(lambda shot: shot.count(WHITE, 512, 368, 620, 383) > 30, timeout=1)
+        shot = self.start({(300, 300): RED})
+        self.assertGreater(shot.count(WHITE, 512, 368, 620, 383), 30)
         self.assertEqual(shot.count(WHITE, 0, 0, 511, 767), 0)
-        self.screen.key("Escape")
+        self.screen.key(self.window, "Escape")
         self.assertEqual(self.game.finish()[0], 0)
 
     def test_a_baby_boxed_in_by_mines_dies_and_the_game_is_lost(self):
         self.start({(495, 400): RED, (500, 400): GREEN, (505, 400): RED})
         shot = self.screen.wait_for_screenshot(lambda shot: shot.count(WHITE, 512, 368, 620, 383) > 30)
         self.assertEqual(shot.count((250, 200, 90), 0, 0, 200, 60), 0)  # no heart left at the top left
-        self.screen.key("Escape")
+        self.screen.key(self.window, "Escape")
         self.assertEqual(self.game.finish()[0], 0)
 
     def test_a_missing_level_is_reported_in_two_boxes_and_ends_with_1(self):
@@ -140,8 +141,7 @@ class GameTest(unittest.TestCase):
             re.escape(shutdown_lines()) + "$")
 
     def test_without_a_display_the_report_stands_alone(self):
-        game = harness.Game(None)
-        self.addCleanup(game.close)
+        game = self.own(harness.Game(None))
         code, errors = game.start().finish()
         self.assertEqual(code, 1)
         before = startup_lines("", finished=False)

@@ -100,6 +100,11 @@ class WineProgram:
         self.process = subprocess.Popen([RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_output)
 
+    def output(self):
+        """Wine's whole output so far, for a failed test's log."""
+        self.wine_output.seek(0)
+        return self.wine_output.read()
+
     def debugger_output(self):
         """Each OutputDebugStringA text so far; one that Wine cut short ends in "[cut]"."""
         self.wine_output.seek(0)
@@ -130,16 +135,13 @@ class WineProgram:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class WindowsProgram(unittest.TestCase):
+class WindowsProgram(harness.EndToEndTest):
+    screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
+
     def setUp(self):
         subprocess.run([WINESERVER, "--wait"], check=False)  # nothing left over from an earlier test
-        self.screen = self.enterContext(harness.VirtualScreen(SCREEN_WIDTH, SCREEN_HEIGHT))
-        self.program = WineProgram(self.screen)
-        self.addCleanup(self.program.close)
-
-    def focus_and_press(self, window, key):
-        self.screen.run("xdotool", "windowfocus", "--sync", window)
-        self.screen.key(key)
+        super().setUp()
+        self.program = self.own(WineProgram(self.screen))
 
     def driver_lines(self, output):
         """The driver's modes as the program listed them: numbered on from the windowed ones,
@@ -157,7 +159,7 @@ class WindowsProgram(unittest.TestCase):
         self.assertIn("Geometry: 1024x768", self.screen.run("xdotool", "getwindowgeometry", window))
         finished = console("::: Initialization : Application (finished)\n")
         self.program.wait_for_output(finished)
-        self.focus_and_press(window, "Escape")
+        self.screen.key(window, "Escape")
 
         self.assertEqual(self.program.finish(), 0)
         output = self.program.debugger_output()
@@ -169,9 +171,8 @@ class WindowsProgram(unittest.TestCase):
         report_box = self.screen.find_window("Cribblestorm : Program Error", timeout=90)
         self.assertEqual(self.screen.run("xdotool", "search", "--onlyvisible", "--name", "^Cribblestorm$",
                                          check=False), "", "the game window is hidden before the boxes")
-        self.focus_and_press(report_box, "Return")
-        closing_box = self.screen.find_window("Cribblestorm : Emergency Shutdown")
-        self.focus_and_press(closing_box, "Return")
+        self.screen.close_box("Cribblestorm : Program Error")
+        self.screen.close_box("Cribblestorm : Emergency Shutdown")
 
         self.assertEqual(self.program.finish(), 1)
         output = self.program.debugger_output()

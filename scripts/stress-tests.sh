@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Runs the end-to-end tests N times over, two at a time, while a CPU-heavy job keeps every
+# core busy, and tells how many runs failed and which tests failed how often: a test that
+# fails here by chance would fail in CI by chance. Each run holds the Linux program's tests
+# and the Windows program's test under Wine.
+# Usage: scripts/stress-tests.sh N
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:?usage: $0 N}
+scripts/install-packages.sh test
+
+# preset, build folder, tests
+suites=("linux build ^e2e\." "win64 build-win64 ^windows_e2e$")
+for suite in "${suites[@]}"; do
+    read -r preset _ _ <<<"$suite"
+    cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null
+done
+
+hogs=()
+for _ in $(seq "$(nproc)"); do
+    (while :; do :; done) &
+    hogs+=($!)
+done
+trap 'kill "${hogs[@]}" 2>/dev/null || true' EXIT
+
+logs=$(mktemp -d)
+failed_runs=0
+for run in $(seq "$runs"); do
+    failed=()
+    for suite in "${suites[@]}"; do
+        read -r preset folder tests <<<"$suite"
+        if ! ctest --preset "$preset" -j2 -R "$tests" >"$logs/run-$run-$preset.txt" 2>&1; then
+            failed+=($(cut -d: -f2 "$folder/Testing/Temporary/LastTestsFailed.log"))
+        fi
+    done
+    if [ ${#failed[@]} -eq 0 ]; then
+        echo "run $run passed"
+        continue
+    fi
+    failed_runs=$((failed_runs + 1))
+    echo "run $run failed: ${failed[*]} (logs: $logs/run-$run-*.txt)"
+    printf '%s\n' "${failed[@]}" >>"$logs/failed-tests.txt"
+done
+
+echo "$failed_runs of $runs runs failed."
+[ "$failed_runs" -eq 0 ] || { sort "$logs/failed-tests.txt" | uniq -c | sort -rn; exit 1; }
