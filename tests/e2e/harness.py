@@ -1,5 +1,5 @@
 """Runs the real game in a virtual X server of its own, in a working folder the test fills
-with its own level and sprites, and drives it with real input (xdotool)."""
+with its own level and sprites, and drives it with real input: key events through the X server's XTEST extension."""
 import os
 import re
 import select
@@ -10,6 +10,8 @@ import subprocess
 import tempfile
 import time
 import unittest
+
+from x_client import XClient
 
 SCREEN_WIDTH, SCREEN_HEIGHT = 1024, 768
 
@@ -42,10 +44,11 @@ def write_level(folder, name, cells, floor=(120, 80, 40)):
 
 
 class VirtualScreen:
-    """An Xvfb of its own, on the first free display number."""
+    """An Xvfb of its own, on the first free display number, and the test's one connection to it."""
 
     def __init__(self, width=SCREEN_WIDTH, height=SCREEN_HEIGHT):
         self.size = (width, height)
+        self.client = None
 
     def __enter__(self):
         read_end, write_end = os.pipe()
@@ -59,6 +62,7 @@ class VirtualScreen:
             self.server.kill()
             raise RuntimeError("Xvfb did not start")
         self.display = ":" + number
+        self.client = XClient(self.display)
         return self
 
     @staticmethod
@@ -74,31 +78,23 @@ class VirtualScreen:
             line += chunk
         return line.decode()
 
+    def is_up(self):
+        return self.server.poll() is None
+
     def __exit__(self, *exc):
+        if self.is_up():  # Xlib ends the process when it meets a dead server's connection
+            self.client.close()
         self.server.terminate()
         self.server.wait()
 
-    def run(self, *command, check=True):
-        return subprocess.run(command, env=dict(os.environ, DISPLAY=self.display), check=check,
-                              capture_output=True, text=True, timeout=60).stdout
-
-    def _query(self, *command):
-        """What an X query printed, or None where it failed: a window that vanishes while the
-        query walks the tree makes it end in an X error, and the caller asks again."""
-        result = subprocess.run(command, env=dict(os.environ, DISPLAY=self.display), capture_output=True,
-                                text=True, timeout=60)
-        return result.stdout if result.returncode == 0 else None
-
     def shown_windows(self, name):
-        """The ids of the shown top-level windows whose name is exactly name (no window manager
-        runs, so top-level windows are the root's children)."""
-        tree = self._query("xwininfo", "-root", "-children")
-        if tree is None:
-            return None
-        return [window for window, window_name in re.findall(r'^\s+(0x[0-9a-f]+) "(.*)":', tree, re.MULTILINE)
-                if window_name == name and "IsViewable" in (self._query("xwininfo", "-id", window) or "")]
+        """The shown top-level windows whose name is exactly name (no window manager runs, so
+        top-level windows are the root's children)."""
+        return [window for window in self.client.top_level_windows()
+                if self.client.name(window) == name and self.client.is_viewable(window)]
 
-    def _poll(self, what, condition, timeout):
+    @staticmethod
+    def _poll(what, condition, timeout):
         """The first answer of condition that is neither None nor empty; fails after timeout."""
         deadline = time.time() + timeout
         while True:
@@ -110,25 +106,29 @@ class VirtualScreen:
             time.sleep(0.05)
 
     def find_window(self, name, timeout=20):
-        """The id of the shown top-level window whose name is exactly name, waiting for it to appear."""
+        """The shown top-level window whose name is exactly name, waiting for it to appear."""
         return self._poll("no window named %r appeared" % name, lambda: (self.shown_windows(name) or [None])[0],
                           timeout)
 
+    def geometry(self, window):
+        """The window's place and size: (x, y, width, height)."""
+        attributes = self.client.attributes(window)
+        return attributes.x, attributes.y, attributes.width, attributes.height
+
     def focused_window(self):
-        focus = self._query("xdotool", "getwindowfocus", "-f")
-        return int(focus) if focus and focus.strip().isdigit() else None
+        return self.client.focused_window()
 
     def focus(self, window, timeout=20):
         """Gives the window the keyboard focus and waits until the server says it has it: with no
         window manager, nothing else decides where keys go."""
-        self.run("xdotool", "windowfocus", window, check=False)
-        self._poll("the window %s never got the focus" % window, lambda: self.focused_window() == int(window, 16),
-                   timeout)
+        self.client.set_focus(window)
+        self._poll("the window 0x%x never got the focus" % window, lambda: self.focused_window() == window, timeout)
 
     def key(self, window, *keys):
-        """Real key presses, sent once the window holds the focus."""
+        """Real key presses (XTEST), sent once the window holds the focus."""
         self.focus(window)
-        self.run("xdotool", "key", "--delay", "100", *keys)
+        for key in keys:
+            self.client.press(key)
 
     def close_box(self, caption, timeout=60):
         """Answers the message box of that caption with Return and waits until it is gone. Each box
@@ -138,9 +138,7 @@ class VirtualScreen:
         self._poll("the box %r stayed open" % caption, lambda: self.shown_windows(caption) == [], timeout)
 
     def screenshot(self):
-        return Screenshot(subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                                         env=dict(os.environ, DISPLAY=self.display), check=True,
-                                         capture_output=True, timeout=60).stdout)
+        return Screenshot(self.client.screen_rgb(*self.size), self.size[0])
 
     def wait_for_screenshot(self, condition, timeout=20):
         """The first screenshot that satisfies condition; the test fails when none does in time."""
@@ -154,18 +152,20 @@ class VirtualScreen:
             time.sleep(0.2)
 
     def save_screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=dict(os.environ, DISPLAY=self.display),
-                       capture_output=True, timeout=60)
+        """The screen as a PNG file (drawn by ImageMagick, which needs no X connection)."""
+        subprocess.run(["convert", "-size", "%dx%d" % self.size, "-depth", "8", "rgb:-", path],
+                       input=self.client.screen_rgb(*self.size), capture_output=True, timeout=60)
 
 
 class Screenshot:
     """The whole screen's pixels; rows from the top."""
 
-    def __init__(self, rgb):
+    def __init__(self, rgb, width=SCREEN_WIDTH):
         self.rgb = rgb
+        self.width = width
 
     def pixel(self, x, y):
-        offset = (y * SCREEN_WIDTH + x) * 3
+        offset = (y * self.width + x) * 3
         return tuple(self.rgb[offset:offset + 3])
 
     def count(self, colour, left, top, right, bottom):
@@ -242,14 +242,16 @@ class EndToEndTest(unittest.TestCase):
     def _keep_evidence(self):
         if not self._has_failed():
             return
-        folder = os.path.join(os.environ.get("CRIBBLESTORM_E2E_FAILURES", tempfile.gettempdir()), self.id())
-        os.makedirs(folder, exist_ok=True)
-        screenshot = os.path.join(folder, "screen.png")
-        self.screen.save_screenshot(screenshot)
-        focus = self.screen.focused_window()
-        print("\n=== %s failed; screenshot: %s; keyboard focus: %s" % (self.id(), screenshot,
-                                                                      focus and hex(focus)))
-        print(self.screen.run("xwininfo", "-root", "-children", check=False))
+        if self.screen.is_up():
+            folder = os.path.join(os.environ.get("CRIBBLESTORM_E2E_FAILURES", tempfile.gettempdir()), self.id())
+            os.makedirs(folder, exist_ok=True)
+            screenshot = os.path.join(folder, "screen.png")
+            self.screen.save_screenshot(screenshot)
+            client = self.screen.client
+            print("\n=== %s failed; screenshot: %s; keyboard focus: 0x%x; top-level windows:" % (
+                self.id(), screenshot, client.focused_window()))
+            for window in client.top_level_windows():
+                print("0x%x %r%s" % (window, client.name(window), " shown" if client.is_viewable(window) else ""))
         for number, program in enumerate(self.programs, 1):
             print("=== output of program %d (%s) ===" % (number, "running" if program.process and
                                                          program.process.poll() is None else "ended"))

@@ -156,7 +156,7 @@ class WindowsProgram(harness.EndToEndTest):
     def test_starts_in_its_window_and_ends_on_escape(self):
         self.program.start()
         window = self.screen.find_window("Cribblestorm", timeout=90)
-        self.assertIn("Geometry: 1024x768", self.screen.run("xdotool", "getwindowgeometry", window))
+        self.assertEqual(self.screen.geometry(window)[2:], (1024, 768))
         finished = console("::: Initialization : Application (finished)\n")
         self.program.wait_for_output(finished)
         self.screen.key(window, "Escape")
@@ -169,8 +169,7 @@ class WindowsProgram(harness.EndToEndTest):
         os.remove(os.path.join(self.program.folder, "levels", "Level02_data.tga"))
         self.program.start()
         report_box = self.screen.find_window("Cribblestorm : Program Error", timeout=90)
-        self.assertEqual(self.screen.run("xdotool", "search", "--onlyvisible", "--name", "^Cribblestorm$",
-                                         check=False), "", "the game window is hidden before the boxes")
+        self.assertEqual(self.screen.shown_windows("Cribblestorm"), [], "the game window is hidden before the boxes")
         self.screen.close_box("Cribblestorm : Program Error")
         self.screen.close_box("Cribblestorm : Emergency Shutdown")
 
