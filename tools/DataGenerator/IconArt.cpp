@@ -62,26 +62,29 @@ void IconArt::PaintHeart(Painter& painter) const {
 }
 
 void IconArt::PaintMine(Painter& painter, int frame) const {
-    const Point center{16.0, 16.0};
-    const Shape body = Shape::Circle(center, 12.5);
-    painter.Shadow(body.Moved({1.0, -1.2}), 1.8, 0.45);
+    PaintMineAt(painter, {16.0, 16.0}, 1.0, frame < MINE_FRAMES / 2);
+}
+
+void IconArt::PaintMineAt(Painter& painter, Point center, double scale, bool isLit) const {
+    const Shape body = Shape::Circle(center, 12.5 * scale);
+    painter.Shadow(body.Moved(Point{1.0, -1.2} * scale), 1.8 * scale, 0.45);
     painter.Fill(body, MINE_EDGE);
-    painter.Fill(body.Grown(-1.5), Materials::Lit(MINE_BODY, center, 12.0, 0.35));
+    painter.Fill(body.Grown(-1.5 * scale), Materials::Lit(MINE_BODY, center, 12.0 * scale, 0.35));
     for (int i = 0; i < HAZARD_DASHES; ++i) {
         const double angle = 360.0 * i / HAZARD_DASHES;
         const Placement dash(center, angle);
-        painter.Fill(dash.Box({0.0, 8.0}, 1.6, 1.0, 0.4), HAZARD_YELLOW);
+        painter.Fill(dash.Box(Point{0.0, 8.0} * scale, 1.6 * scale, 1.0 * scale, 0.4 * scale), HAZARD_YELLOW);
     }
     for (int i = 0; i < MINE_BOLTS; ++i) {
         const double angle = 2.0 * Angles::PI * (i + 0.5) / MINE_BOLTS;
-        painter.Fill(Shape::Circle(center + Point{std::cos(angle), std::sin(angle)} * 10.3, 1.0), MINE_BOLT);
+        const Point bolt = center + Point{std::cos(angle), std::sin(angle)} * (10.3 * scale);
+        painter.Fill(Shape::Circle(bolt, 1.0 * scale), MINE_BOLT);
     }
-    const bool isLit = frame < MINE_FRAMES / 2;
-    if (isLit) painter.Fill(Shape::Circle(center, 6.5), FUSE_LIT.WithAlpha(0.45));
-    const Shape fuse = Shape::Circle(center, 4.2);
+    if (isLit) painter.Fill(Shape::Circle(center, 6.5 * scale), FUSE_LIT.WithAlpha(0.45));
+    const Shape fuse = Shape::Circle(center, 4.2 * scale);
     painter.Fill(fuse, MINE_EDGE);
-    painter.Fill(fuse.Grown(-1.0), Materials::Lit(isLit ? FUSE_LIT : FUSE_DARK, center, 4.0, 0.4));
-    painter.Fill(Shape::Circle(center + Point{-1.2, 1.2}, 1.0), SHINE.WithAlpha(isLit ? 0.9 : 0.4));
+    painter.Fill(fuse.Grown(-1.0 * scale), Materials::Lit(isLit ? FUSE_LIT : FUSE_DARK, center, 4.0 * scale, 0.4));
+    painter.Fill(Shape::Circle(center + Point{-1.2, 1.2} * scale, 1.0 * scale), SHINE.WithAlpha(isLit ? 0.9 : 0.4));
 }
 
 void IconArt::PaintTurretBase(Painter& painter) const {

@@ -14,6 +14,8 @@ public:
     // Round, so that it still reads as a mine however it is turned; frame 0 and 1 show the
     // fuse lit, 2 and 3 dark.
     void PaintMine(Painter& painter, int frame) const;
+    // The same mine, `scale` times as large, centred on `center`.
+    void PaintMineAt(Painter& painter, Point center, double scale, bool isLit) const;
     // Small enough that the yellow ring the game draws around a turret stays in sight.
     void PaintTurretBase(Painter& painter) const;
 
