@@ -10,6 +10,7 @@
 #include "LevelDataImage.h"
 #include "LevelLayout.h"
 #include "LevelPicture.h"
+#include "OutputFile.h"
 #include "TgaWriter.h"
 
 namespace {
@@ -20,11 +21,7 @@ constexpr double BABY_CLEARANCE = 24.0;
 constexpr double MINE_CLEARANCE = 16.0;
 
 bool WriteFile(const Canvas& canvas, const std::filesystem::path& path, int bitsPerPixel) {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (TgaWriter::Write(canvas, path.string(), bitsPerPixel)) return true;
-    std::fprintf(stderr, "datagen: cannot write %s\n", path.string().c_str());
-    return false;
+    return OutputFile::Write(path, TgaWriter::Encode(canvas, bitsPerPixel));
 }
 
 bool WriteStrip(FrameStrip& strip, const std::filesystem::path& path) {

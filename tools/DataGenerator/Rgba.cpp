@@ -1,6 +1,7 @@
 #include "Rgba.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,4 +25,8 @@ Rgba Rgba::Shaded(double factor) const {
     if (factor <= 1.0) return {r * factor, g * factor, b * factor, a};
     const double toWhite = std::min(factor - 1.0, 1.0);
     return {r + (1.0 - r) * toWhite, g + (1.0 - g) * toWhite, b + (1.0 - b) * toWhite, a};
+}
+
+std::uint8_t Rgba::ToByte(double channel) {
+    return static_cast<std::uint8_t>(std::floor(std::clamp(channel, 0.0, 1.0) * BYTE_MAX + 0.5));
 }

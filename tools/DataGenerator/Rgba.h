@@ -15,4 +15,7 @@ struct Rgba {
     Rgba Mixed(const Rgba& other, double amount) const;
     // Darker below 1, lighter above; alpha unchanged.
     Rgba Shaded(double factor) const;
+
+    // A channel as a file stores it: 0 to 255, rounded, clamped.
+    static std::uint8_t ToByte(double channel);
 };

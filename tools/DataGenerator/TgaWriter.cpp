@@ -1,21 +1,10 @@
 #include "TgaWriter.h"
 
-#include <cmath>
-#include <cstdint>
-#include <fstream>
-#include <vector>
-
 namespace {
 
 constexpr std::uint8_t TRUE_COLOR_IMAGE = 2;
 constexpr std::size_t HEADER_SIZE = 18;
 constexpr int ALPHA_BITS = 8;
-constexpr double BYTE_MAX = 255.0;
-
-std::uint8_t ToByte(double channel) {
-    const double clamped = channel < 0.0 ? 0.0 : channel > 1.0 ? 1.0 : channel;
-    return static_cast<std::uint8_t>(std::floor(clamped * BYTE_MAX + 0.5));
-}
 
 void PutLittleEndian16(std::vector<std::uint8_t>& bytes, std::size_t offset, int value) {
     bytes[offset] = static_cast<std::uint8_t>(value & 0xFF);
@@ -34,7 +23,7 @@ std::vector<std::uint8_t> HeaderOf(const Canvas& canvas, int bitsPerPixel) {
 
 }  // namespace
 
-bool TgaWriter::Write(const Canvas& canvas, const std::string& path, int bitsPerPixel) {
+std::vector<std::uint8_t> TgaWriter::Encode(const Canvas& canvas, int bitsPerPixel) {
     std::vector<std::uint8_t> bytes = HeaderOf(canvas, bitsPerPixel);
     const std::size_t bytesPerPixel = static_cast<std::size_t>(bitsPerPixel / 8);
     bytes.resize(HEADER_SIZE + static_cast<std::size_t>(canvas.Width()) * canvas.Height() * bytesPerPixel);
@@ -42,13 +31,11 @@ bool TgaWriter::Write(const Canvas& canvas, const std::string& path, int bitsPer
     for (int y = 0; y < canvas.Height(); ++y) {
         for (int x = 0; x < canvas.Width(); ++x, out += bytesPerPixel) {
             const Rgba& color = canvas.At(x, y);
-            out[0] = ToByte(color.b);
-            out[1] = ToByte(color.g);
-            out[2] = ToByte(color.r);
-            if (bytesPerPixel == 4) out[3] = ToByte(color.a);
+            out[0] = Rgba::ToByte(color.b);
+            out[1] = Rgba::ToByte(color.g);
+            out[2] = Rgba::ToByte(color.r);
+            if (bytesPerPixel == 4) out[3] = Rgba::ToByte(color.a);
         }
     }
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
+    return bytes;
 }

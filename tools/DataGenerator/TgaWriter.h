@@ -1,12 +1,12 @@
 #pragma once
-#include <string>
+#include <cstdint>
+#include <vector>
 
 #include "Canvas.h"
 
-// Writes a canvas as an uncompressed true-colour TGA: no ID, no colour map, zero origin,
-// bottom row first.
+// A canvas as an uncompressed true-colour TGA: no ID, no colour map, zero origin, bottom row
+// first.
 class TgaWriter {
 public:
-    // False when the file cannot be written.
-    static bool Write(const Canvas& canvas, const std::string& path, int bitsPerPixel);
+    static std::vector<std::uint8_t> Encode(const Canvas& canvas, int bitsPerPixel);
 };
