@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that "play" or "test" needs, when any is missing.
+# Installs the Debian packages that "play", "package", "test" or "windows" needs, when any is
+# missing.
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev
@@ -9,13 +10,18 @@ play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libf
 windows_packages=(cmake ninja-build python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 wine_packages=(wine64 fonts-wine libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1
     libxxf86vm1)
-test_packages=("${play_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}")
+# The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
+# programs with file); its test checks it with lintian and the desktop's validators.
+package_packages=("${play_packages[@]}" dpkg-dev file)
+test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
+    desktop-file-utils appstream)
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
+    package) wanted=("${package_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
-    *) echo "usage: $0 play|test|windows" >&2; exit 2 ;;
+    *) echo "usage: $0 play|package|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()

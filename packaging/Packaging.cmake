@@ -1,0 +1,59 @@
+# Installing and packaging. Windows: a zip of the program with the data folder's contents
+# beside it, the working folder it expects. Linux: laid out as Debian's games are, with a
+# launcher, a menu entry, icons, AppStream data and a manual page, packaged as a .deb.
+# `cmake --build --preset <preset> --target package` makes either.
+set(CPACK_PACKAGE_NAME cribblestorm)
+set(CPACK_PACKAGE_VENDOR "Cribblestorm Developers")
+set(CPACK_PACKAGE_CONTACT "Cribblestorm Developers <dev@cribblestorm.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "watch babies crawl across a nursery strewn with mines")
+
+if(WIN32)
+    install(TARGETS cribblestorm RUNTIME DESTINATION .)
+    install(DIRECTORY Data/ DESTINATION .)
+    math(EXPR pointer_bits "${CMAKE_SIZEOF_VOID_P} * 8")
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME cribblestorm-win${pointer_bits})
+    include(CPack)
+    return()
+endif()
+
+# The launcher in games/ runs the program in its data folder; it finds both from where it
+# lies, so the layout works under any prefix.
+install(TARGETS cribblestorm RUNTIME DESTINATION lib/games/cribblestorm)
+install(DIRECTORY Data/ DESTINATION share/games/cribblestorm)
+install(PROGRAMS packaging/cribblestorm.sh DESTINATION games RENAME cribblestorm)
+install(FILES packaging/cribblestorm.desktop DESTINATION share/applications)
+install(FILES packaging/invalid.cribblestorm.cribblestorm.metainfo.xml DESTINATION share/metainfo)
+install(DIRECTORY packaging/icons/hicolor DESTINATION share/icons)
+install(FILES packaging/copyright DESTINATION share/doc/cribblestorm)
+
+# The manual page and the changelog, compressed as Debian keeps them (no name, no time stamp).
+set(packaging_build ${CMAKE_BINARY_DIR}/packaging)
+configure_file(packaging/cribblestorm.6.in ${packaging_build}/cribblestorm.6 @ONLY)
+configure_file(packaging/changelog ${packaging_build}/changelog COPYONLY)
+add_custom_command(OUTPUT ${packaging_build}/cribblestorm.6.gz ${packaging_build}/changelog.gz
+                   COMMAND gzip -9nkf ${packaging_build}/cribblestorm.6 ${packaging_build}/changelog
+                   DEPENDS ${packaging_build}/cribblestorm.6 ${packaging_build}/changelog)
+add_custom_target(compressed_documents ALL DEPENDS ${packaging_build}/cribblestorm.6.gz
+                                                   ${packaging_build}/changelog.gz)
+install(FILES ${packaging_build}/cribblestorm.6.gz DESTINATION share/man/man6)
+install(FILES ${packaging_build}/changelog.gz DESTINATION share/doc/cribblestorm)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links are worked out from it; SDL loads libGL.so.1 itself when it
+# makes the window's context, so that one is named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
+set(CPACK_PACKAGE_DESCRIPTION "Babies crawl on their own across a nursery, each wandering to random points it
+can reach. A baby that crawls onto a landmine loses one of its two hearts and
+slows down, and a baby without hearts is dead. When every baby is dead the game
+shows YOU LOSE! over the frozen scene. There is no score, no win and no
+restart: it is a game that plays itself, and you watch it go wrong.")
+include(CPack)
