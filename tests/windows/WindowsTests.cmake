@@ -22,10 +22,11 @@ add_test(NAME windows_program
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_program.sh $<TARGET_FILE:cribblestorm> ${CMAKE_OBJDUMP}
                  ${pe_format})
 
-# The players' zip (the `package` target).
+# The players' zip (the `package` target), and the icon of its program file.
 add_test(NAME windows_package
          COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_package.py ${CMAKE_CPACK_COMMAND}
-                 ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/Data $<TARGET_FILE:cribblestorm>)
+                 ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/Data $<TARGET_FILE:cribblestorm>
+                 ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
 
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()

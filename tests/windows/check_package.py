@@ -1,8 +1,10 @@
 """Makes the Windows zip with CPack and checks its layout: one folder holding cribblestorm.exe
-and the data folder's files, byte for byte, laid out as the program's working folder.
+and the data folder's files, byte for byte, laid out as the program's working folder. The
+program file carries every picture of the game's icon file as its icon.
 
-Usage: check_package.py cpack build-folder data-folder cribblestorm.exe"""
+Usage: check_package.py cpack build-folder data-folder cribblestorm.exe cribblestorm.ico"""
 import os
+import struct
 import subprocess
 import sys
 import zipfile
@@ -18,7 +20,16 @@ def files_under(folder, prefix):
     return found
 
 
-def main(cpack, build, data, program):
+def icon_images(icon_file):
+    """The pictures of a Windows icon file, as its directory finds them."""
+    with open(icon_file, "rb") as icon:
+        contents = icon.read()
+    count = struct.unpack_from("<H", contents, 4)[0]
+    places = [struct.unpack_from("<II", contents, 6 + 16 * entry + 8) for entry in range(count)]
+    return [contents[offset:offset + size] for size, offset in places]
+
+
+def main(cpack, build, data, program, icon):
     listing = subprocess.run([cpack, "--config", "CPackConfig.cmake"], cwd=build, check=True, capture_output=True,
                              text=True).stdout
     package = next(line.split("package: ")[1].split(" generated")[0] for line in listing.splitlines()
@@ -34,7 +45,11 @@ def main(cpack, build, data, program):
     different = [name for name in expected if packed[name] != expected[name]]
     if different:
         sys.exit("%s: these differ from the build's: %s" % (package, different))
-    print("%s: %d files, laid out as the working folder" % (package, len(packed)))
+    images = icon_images(icon)
+    if not images or any(image not in expected[top + "cribblestorm.exe"] for image in images):
+        sys.exit("%s lacks pictures of %s" % (program, icon))
+    print("%s: %d files, laid out as the working folder; the program has the icon's %d pictures"
+          % (package, len(packed), len(images)))
 
 
 if __name__ == "__main__":
