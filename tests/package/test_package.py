@@ -99,12 +99,12 @@ class PackageTest(unittest.TestCase):
                                     env=dict(os.environ, DISPLAY=screen.display), stdout=subprocess.DEVNULL,
                                     stderr=subprocess.PIPE, text=True)
             self.addCleanup(game.kill)
-            screen.find_window(NAME)
+            window = screen.find_window(NAME)
             # The launcher has become the game: same process, the player's arguments, the data folder.
             with open("/proc/%d/cmdline" % game.pid) as cmdline:
                 self.assertEqual(cmdline.read().split("\0")[:-1], [os.path.join(root, PROGRAM)] + arguments)
             self.assertEqual(os.readlink("/proc/%d/cwd" % game.pid), os.path.join(root, DATA))
-            screen.key("Escape")
+            screen.key(window, "Escape")
             _, errors = game.communicate(timeout=30)
         self.assertEqual(game.returncode, 0)
         spawned = spawn_lines(os.path.join(root, DATA, "levels/Level02_data.tga"))
