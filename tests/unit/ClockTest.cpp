@@ -36,6 +36,16 @@ TEST(Timer, ConvertsCountsBySecondsPerCountWithTruncatedMilliseconds) {
     EXPECT_DOUBLE_EQ(Timer::GetSeconds(), 4294967.303);
 }
 
+// Today's usual counter. Each product is rounded to a double before it is truncated: kept in
+// wider registers, every one of these readings came out a millisecond short.
+TEST(Timer, ReadsWholeMillisecondsOfATenMegahertzCounterExactly) {
+    StartTimer(10000000);
+    for (const std::uint32_t milliseconds : {1u, 3u, 1500u, 10000u}) {
+        Script().counter = std::int64_t{milliseconds} * 10000;
+        EXPECT_EQ(Timer::GetMilliseconds(), milliseconds);
+    }
+}
+
 TEST(Timer, AFailingOrZeroFrequencyIsFatal) {
     const std::string failed = Report("Engine/Timer.cpp", "success", "The system performance timer failed to initialize.");
     EXPECT_EXIT(
