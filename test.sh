@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Cribblestorm and runs every test: unit, render and end-to-end tests under a
-# virtual X server, the Windows builds' checks and their tests under Wine, then the Linux
-# tests again with AddressSanitizer and UBSan.
+# virtual X server, the unit tests again as a 32-bit program, the Windows builds' checks and
+# their tests under Wine, then the Linux tests again with AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-packages.sh test
@@ -20,6 +20,7 @@ run_suite() {
 }
 
 run_suite linux
+run_suite linux32
 # Windows: the 32-bit build is checked by its PE header (this machine's Wine runs 64-bit
 # programs only); the 64-bit build runs its tests under Wine.
 run_suite win32

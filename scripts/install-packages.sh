@@ -13,8 +13,11 @@ wine_packages=(wine64 fonts-wine libgl1 libxrandr2 libxi6 libxrender1 libxcursor
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)
+# The logic's 32-bit Linux build: the multilib compilers and a 32-bit OpenGL library to link
+# against (googletest is built from the sources above).
+linux32_packages=(g++-multilib libgl-dev:i386)
 test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
-    desktop-file-utils appstream)
+    desktop-file-utils appstream "${linux32_packages[@]}")
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
@@ -33,5 +36,8 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing ${missing[*]}"
+if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
