@@ -21,8 +21,7 @@ run_suite() {
 
 run_suite linux
 run_suite linux32
-# Windows: the 32-bit build is checked by its PE header (this machine's Wine runs 64-bit
-# programs only); the 64-bit build runs its tests under Wine.
+# Windows: both builds run their tests under Wine, the 32-bit one in a 32-bit prefix.
 run_suite win32
 run_suite win64
 rm -rf "$sanitizer_logs" && mkdir -p "$sanitizer_logs"

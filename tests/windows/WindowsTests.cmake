@@ -1,5 +1,5 @@
-# The Windows builds' own tests. Where the build can run its programs (the win64 preset runs
-# them under Wine) they are registered; otherwise (win32) they are only built.
+# The Windows builds' own tests. Where the build can run its programs (both presets run them
+# under Wine) they are registered; otherwise they are only built.
 target_sources(unit_tests PRIVATE windows/MsvcrtRandTest.cpp)
 
 # The Win32 backend on its own, against the system's windows, GDI and OpenGL.
@@ -22,9 +22,11 @@ add_test(NAME windows_program
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_program.sh $<TARGET_FILE:cribblestorm> ${CMAKE_OBJDUMP}
                  ${pe_format})
 
-# The players' zip (the `package` target), and the icon of its program file.
+# The players' zip (the `package` target), and the icon of its program file. Python is named by
+# its path: named as the imported target, it would be run under the emulator, and Wine loses
+# the script's exit code.
 add_test(NAME windows_package
-         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_package.py ${CMAKE_CPACK_COMMAND}
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_package.py ${CMAKE_CPACK_COMMAND}
                  ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/Data $<TARGET_FILE:cribblestorm>
                  ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
 
@@ -40,7 +42,7 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 
 add_test(NAME win32_platform_tests COMMAND win32_platform_tests)
 add_test(NAME windows_e2e
-         COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows.py $<TARGET_FILE:cribblestorm>)
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows.py $<TARGET_FILE:cribblestorm>)
 set_tests_properties(windows_e2e PROPERTIES ENVIRONMENT CRIBBLESTORM_E2E_FAILURES=${E2E_FAILURES})
 
 # Wine's sound drivers: ALSA alone, whose default device is a null one for the first run and
@@ -54,6 +56,11 @@ set_tests_properties(waveout_without_device PROPERTIES ENVIRONMENT
 
 set(wine_tests unit_tests win32_platform_tests waveout_device waveout_without_device windows_e2e)
 set_tests_properties(${wine_tests} PROPERTIES FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine_prefix)
-foreach(test ${wine_tests})
-    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${wine_prefix})
+# The 32-bit build runs as on 32-bit Windows: in a 32-bit prefix, under Wine's 32-bit loader.
+set(wine_environment WINEPREFIX=${wine_prefix})
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    list(APPEND wine_environment WINEARCH=win32 WINELOADER=/usr/lib/wine/wine)
+endif()
+foreach(test wine_prefix ${wine_tests})
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${wine_environment})
 endforeach()
