@@ -22,22 +22,13 @@ constexpr int FIRST_DATA_ROW = 256;        // stored row of the level's bottom r
 constexpr int DATA_BYTES_PER_PIXEL = 3;
 constexpr std::size_t SPAWN_LINE_SIZE = 256;
 
-// The data image's colours, as red * 65536 + green * 256 + blue.
-constexpr std::uint32_t MINE_COLOR = 0xFF0000;
-constexpr std::uint32_t BABY_COLOR = 0x00FF00;
-constexpr std::uint32_t SPIN_COLOR = 0x00FFFF;
-constexpr std::uint32_t MARKED_COLOR = 0x969600;
-constexpr std::uint32_t BLOCKED_COLOR = 0xFF00FF;
-constexpr std::uint32_t TURRET_COLOR = 0xFFFF00;
-constexpr std::uint32_t WALL_COLOR = 0xFFFFFF;
-
 int CellCodeOf(std::uint32_t color) {
     switch (color) {
-        case SPIN_COLOR: return Level::CELL_SPIN;
-        case MARKED_COLOR: return Level::CELL_MARKED;
-        case BLOCKED_COLOR:
-        case TURRET_COLOR:
-        case WALL_COLOR: return Level::CELL_BLOCKED;
+        case Level::SPIN_COLOR: return Level::CELL_SPIN;
+        case Level::MARKED_COLOR: return Level::CELL_MARKED;
+        case Level::BLOCKED_COLOR:
+        case Level::TURRET_COLOR:
+        case Level::WALL_COLOR: return Level::CELL_BLOCKED;
         default: return Level::CELL_OPEN;
     }
 }
@@ -63,6 +54,7 @@ void Level::Load(const std::string& name) {
     _dataImage = std::make_unique<Image>("levels\\" + name + "_data.tga");
     _CheckDataImage();
     _Scan();
+    _CountBlocked();
 }
 
 // The scan reads three bytes a pixel up to stored row 1023 and column 1023.
@@ -80,15 +72,32 @@ void Level::_CheckDataImage() const {
 }
 
 void Level::_Scan() {
-    const Image& image = *_dataImage;
     for (int y = 0; y < LEVEL_HEIGHT; ++y) {
-        const std::uint8_t* row = image._pixels + static_cast<std::size_t>(y + FIRST_DATA_ROW) * image._width *
-                                                      DATA_BYTES_PER_PIXEL;
-        for (int x = 0; x < LEVEL_WIDTH; ++x) {
-            const std::uint8_t* bgr = row + x * DATA_BYTES_PER_PIXEL;
-            _ScanPixel(x, y, static_cast<std::uint32_t>(bgr[2]) << 16 | static_cast<std::uint32_t>(bgr[1]) << 8 | bgr[0]);
+        for (int x = 0; x < LEVEL_WIDTH; ++x) _ScanPixel(x, y, GetDataColor(x, y));
+    }
+}
+
+void Level::_CountBlocked() {
+    _blockedBelow = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(LEVEL_WIDTH + 1) * (LEVEL_HEIGHT + 1));
+    for (int y = 1; y <= LEVEL_HEIGHT; ++y) {
+        std::int32_t inRow = 0;
+        for (int x = 1; x <= LEVEL_WIDTH; ++x) {
+            inRow += IsBlocked(x - 1, y - 1) ? 1 : 0;
+            _blockedBelow[static_cast<std::size_t>(y) * (LEVEL_WIDTH + 1) + x] = _BlockedBelow(x, y - 1) + inRow;
         }
     }
+}
+
+std::int32_t Level::_BlockedBelow(int x, int y) const {
+    return _blockedBelow[static_cast<std::size_t>(y) * (LEVEL_WIDTH + 1) + x];
+}
+
+// Cell (x, y) is the pixel in column x of stored row y + 256 of the loaded data image.
+std::uint32_t Level::GetDataColor(int x, int y) const {
+    const Image& image = *_dataImage;
+    const std::uint8_t* bgr =
+        image._pixels + (static_cast<std::size_t>(y + FIRST_DATA_ROW) * image._width + x) * DATA_BYTES_PER_PIXEL;
+    return static_cast<std::uint32_t>(bgr[2]) << 16 | static_cast<std::uint32_t>(bgr[1]) << 8 | bgr[0];
 }
 
 void Level::_ScanPixel(int x, int y, std::uint32_t color) {
@@ -125,16 +134,14 @@ int Level::GetCellAt(const Vec2& point) const { return GetCell(static_cast<int>(
 bool Level::IsBlocked(int x, int y) const { return GetCell(x, y) == CELL_BLOCKED; }
 
 // A 2r x 2r square reaching r cells below and left of (x, y) but r - 1 above and right;
-// column 0 and row 0 count as outside.
+// column 0 and row 0 count as outside. With r <= 0 no cell is examined.
 bool Level::IsAreaClear(int x, int y, float radius) const {
     const int r = static_cast<int>(radius);
-    for (int yy = y - r; yy < y + r; ++yy) {
-        for (int xx = x - r; xx < x + r; ++xx) {
-            if (xx <= 0 || xx >= LEVEL_WIDTH || yy <= 0 || yy >= LEVEL_HEIGHT) return false;
-            if (IsBlocked(xx, yy)) return false;
-        }
-    }
-    return true;
+    if (r <= 0) return true;
+    if (x - r <= 0 || x + r > LEVEL_WIDTH || y - r <= 0 || y + r > LEVEL_HEIGHT || !_blockedBelow) return false;
+    return _BlockedBelow(x + r, y + r) - _BlockedBelow(x - r, y + r) - _BlockedBelow(x + r, y - r) +
+               _BlockedBelow(x - r, y - r) ==
+           0;
 }
 
 // Steps of exactly `step` along the line; the start is never tested, and the path counts as

@@ -95,6 +95,27 @@ TEST_F(LevelTest, AreaAndPathTestsKeepClearOfBlockedCellsAndTheBorder) {
     });
 }
 
+// The area test counts blocked cells in a table made at load; a plain walk over the square
+// must agree with it everywhere, the border included.
+TEST_F(LevelTest, AreaTestsAgreeWithAWalkOverEveryCellOfTheSquare) {
+    WriteLevel("Scatter", [](int x, int y) { return (x * 7919 + y * 104729) % 97 == 0 ? 0xFF00FFu : 0u; });
+    InFreshProcess([&] {
+        theLevel.Load("Scatter");
+        const auto walk = [](int x, int y, int r) {
+            for (int yy = y - r; yy < y + r; ++yy) {
+                for (int xx = x - r; xx < x + r; ++xx) {
+                    if (xx <= 0 || xx >= 1024 || yy <= 0 || yy >= 768 || theLevel.IsBlocked(xx, yy)) return false;
+                }
+            }
+            return true;
+        };
+        for (int i = 0; i < 20000; ++i) {
+            const int x = (i * 37) % 1040 - 8, y = (i * 53) % 784 - 8, r = i % 7;
+            ASSERT_EQ(theLevel.IsAreaClear(x, y, r + 0.5f), walk(x, y, r)) << x << "," << y << " r " << r;
+        }
+    });
+}
+
 TEST_F(LevelTest, ADataImageTheScanCannotReadIsFatal) {
     const std::string name = "UNNAMED APPLICATION : Call theApplication.SetName() from PreInit() to set name!";
     WriteLevel("Deep", [](int, int) { return 0u; });
