@@ -15,8 +15,6 @@ std::vector<Baby*> Baby::_babies;
 
 namespace {
 
-constexpr float CONTACT_RADIUS = 20.0f;  // for mines, and the width of a path
-constexpr float WANDER_DISTANCE = 200.0f;
 constexpr std::uint32_t THINK_PERIOD_MS = 10000;
 constexpr float ARRIVAL_TOLERANCE = 1.0f;
 constexpr double LONGEST_CHOICE_FRAME_SECONDS = 0.1;
@@ -55,7 +53,8 @@ Baby::Baby(const Vec2& position, float headingDegrees)
       _velocity(Vec2::ZERO),
       _position(position),
       _headingDegrees(headingDegrees),
-      _health(STARTING_HEALTH) {
+      _health(STARTING_HEALTH),
+      _poseDegrees(0.0f) {
     _babies.push_back(this);
     _id = static_cast<std::uint32_t>(_babies.size());
     _crawlSprite = std::make_unique<SpriteStrip>("Baby/Baby_crawl.tga", FRAMES_PER_SECOND);
@@ -63,7 +62,11 @@ Baby::Baby(const Vec2& position, float headingDegrees)
     _heartSprite = std::make_unique<SpriteStrip>("Baby/RedBabyHeartIcon.tga", FRAMES_PER_SECOND);
 }
 
-Baby::~Baby() = default;
+// The game never destroys a baby; a tool that plays many games does.
+Baby::~Baby() {
+    const auto entry = std::find(_babies.begin(), _babies.end(), this);
+    if (entry != _babies.end()) _babies.erase(entry);
+}
 
 void Baby::Update() {
     if (_isDead == 1) return;
@@ -119,11 +122,17 @@ void Baby::CheckMines() {
 }
 
 void Baby::Draw() {
-    float rotation = _headingDegrees - HEADING_OF_UNROTATED_IMAGE;
-    if (theLevel.GetCellAt(_position) == Level::CELL_SPIN) rotation = RandomDegrees();
+    Pose();
     SpriteStrip& body = _isDead ? *_deadSprite : *_crawlSprite;
-    body.Draw(_position, HALF_SIZE, rotation, SpriteStrip::KEEP_FRAME);
+    body.Draw(_position, HALF_SIZE, _poseDegrees, SpriteStrip::KEEP_FRAME);
     _DrawHearts();
+}
+
+// The angle the body is drawn at in this frame. On a spin cell it is a new random one, a
+// number taken from the sequence that the target choices share: posing is part of the rules.
+void Baby::Pose() {
+    _poseDegrees = theLevel.GetCellAt(_position) == Level::CELL_SPIN ? RandomDegrees()
+                                                                     : _headingDegrees - HEADING_OF_UNROTATED_IMAGE;
 }
 
 // Baby n's hearts run along row n from the top left of the screen.
@@ -147,4 +156,9 @@ void Baby::UpdateAll() {
 void Baby::DrawAll() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     for (Baby* baby : _babies) baby->Draw();
+}
+
+// What DrawAll does to the game's state, without drawing.
+void Baby::PoseAll() {
+    for (Baby* baby : _babies) baby->Pose();
 }

@@ -10,11 +10,15 @@ class SpriteStrip;
 // A baby wanders to random reachable points, triggers mines, loses hearts and dies.
 class Baby {
 public:
+    static constexpr float CONTACT_RADIUS = 20.0f;  // for mines, and the half-width of a path
+    static constexpr float WANDER_DISTANCE = 200.0f;
+
     Baby(const Vec2& position, float headingDegrees);
     ~Baby();
 
     void Update();
     void Draw();
+    void Pose();
     void Think();
     void ChooseTarget();
     void Move();
@@ -33,6 +37,7 @@ public:
     static bool AllBabiesDead();
     static void UpdateAll();
     static void DrawAll();
+    static void PoseAll();
     static const std::vector<Baby*>& GetBabies() { return _babies; }
 
 private:
@@ -47,6 +52,7 @@ private:
     Vec2 _position;
     float _headingDegrees;
     std::uint32_t _health;
+    float _poseDegrees;
     std::unique_ptr<SpriteStrip> _crawlSprite;
     std::unique_ptr<SpriteStrip> _heartSprite;
     std::unique_ptr<SpriteStrip> _deadSprite;

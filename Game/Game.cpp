@@ -62,6 +62,13 @@ void Game::DrawScene() {
     Turret::DrawAll();
 }
 
+// A playing frame's whole effect on the game's state, for running games without a window:
+// the update, then the poses that drawing the babies would take.
+void Game::PlayUndrawnFrame() {
+    UpdateScene();
+    Baby::PoseAll();
+}
+
 void Game::OnKeyPressed(unsigned char code) {
     switch (code) {
         case VK_ESCAPE: theApplication.RequestShutdown(); break;

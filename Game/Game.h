@@ -10,6 +10,7 @@ public:
     void SetScreenProjection();
     void UpdateScene();
     void DrawScene();
+    void PlayUndrawnFrame();
     void OnKeyPressed(unsigned char code);
     void OnKeyReleased(unsigned char code);
 };

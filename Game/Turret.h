@@ -14,6 +14,7 @@ public:
 
     void Update();
     void Draw();
+    const Vec2& GetPosition() const { return _position; }
 
     static void UpdateAll();
     static void DrawAll();
