@@ -3,7 +3,7 @@
 # missing.
 set -euo pipefail
 
-play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev
+play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
     libx11-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg x11-utils)
 # Cross-building for Windows; the tests run the 64-bit build under Wine and the 32-bit build
 # under Wine's 32-bit half, each with the X and OpenGL libraries that Wine's display driver

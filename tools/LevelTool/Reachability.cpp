@@ -1,0 +1,120 @@
+#include "Reachability.h"
+
+#include <algorithm>
+#include <cmath>
+#include <deque>
+
+#include "Game/Baby.h"
+
+namespace {
+
+constexpr int DIRECTIONS = 96;
+// A hop ending in a node already reached is not followed again.
+constexpr int NODE = 8;
+constexpr int NODE_COLUMNS = Level::LEVEL_WIDTH / NODE + 1;
+constexpr int NODE_ROWS = Level::LEVEL_HEIGHT / NODE + 1;
+constexpr float COVER_STEP = Reachability::CELL / 2.0f;
+constexpr float TWO_PI = 6.2831853f;
+
+bool IsInsideLevel(const Vec2& point) {
+    return point.x > 0.0f && point.x < Level::LEVEL_WIDTH && point.y > 0.0f && point.y < Level::LEVEL_HEIGHT;
+}
+
+int CellOf(float coordinate) { return static_cast<int>(coordinate) / Reachability::CELL; }
+
+}  // namespace
+
+Reachability::Reachability(const std::vector<Vec2>& babies) {
+    _FindStandable();
+    for (const Vec2& spawn : babies) {
+        int region = _RegionCrossing(spawn);
+        if (region < 0) {
+            region = GetRegionCount();
+            _Explore(spawn);
+        }
+        _babyRegions.push_back(region);
+    }
+}
+
+void Reachability::_FindStandable() {
+    _standable.assign(static_cast<std::size_t>(COLUMNS) * ROWS, 0);
+    const int radius = static_cast<int>(Baby::CONTACT_RADIUS);
+    for (int row = 0; row < ROWS; ++row) {
+        for (int column = 0; column < COLUMNS; ++column) {
+            const int x = column * CELL + CELL / 2;
+            const int y = row * CELL + CELL / 2;
+            _standable[_Index(column, row)] = theLevel.IsAreaClear(x, y, static_cast<float>(radius)) ? 1 : 0;
+        }
+    }
+}
+
+int Reachability::_RegionCrossing(const Vec2& point) const {
+    for (int region = 0; region < GetRegionCount(); ++region) {
+        if (IsCovered(region, CellOf(point.x), CellOf(point.y))) return region;
+    }
+    return -1;
+}
+
+// Breadth first over the hops' ends, one end followed per node.
+void Reachability::_Explore(const Vec2& start) {
+    std::vector<char> covered(static_cast<std::size_t>(COLUMNS) * ROWS, 0);
+    std::vector<char> reachedNodes(static_cast<std::size_t>(NODE_COLUMNS) * NODE_ROWS, 0);
+    std::deque<Vec2> ends = {start};
+    _Cover(covered, start, start);
+    while (!ends.empty()) {
+        const Vec2 from = ends.front();
+        ends.pop_front();
+        for (int direction = 0; direction < DIRECTIONS; ++direction) {
+            const float radians = TWO_PI * static_cast<float>(direction) / DIRECTIONS;
+            const Vec2 to(from.x + std::cos(radians) * Baby::WANDER_DISTANCE,
+                          from.y + std::sin(radians) * Baby::WANDER_DISTANCE);
+            if (!IsInsideLevel(to) || !theLevel.IsPathClear(from, to, Baby::CONTACT_RADIUS)) continue;
+            _Cover(covered, from, to);
+            char& node = reachedNodes[static_cast<int>(to.y) / NODE * NODE_COLUMNS + static_cast<int>(to.x) / NODE];
+            if (node == 0) ends.push_back(to);
+            node = 1;
+        }
+    }
+    _covered.push_back(std::move(covered));
+}
+
+void Reachability::_Cover(std::vector<char>& covered, const Vec2& from, const Vec2& to) const {
+    const Vec2 line = to - from;
+    const int steps = static_cast<int>(line.Length() / COVER_STEP);
+    for (int step = 0; step <= steps; ++step) {
+        const Vec2 point = steps == 0 ? from : from + line * (static_cast<float>(step) / static_cast<float>(steps));
+        covered[_Index(CellOf(point.x), CellOf(point.y))] = 1;
+    }
+}
+
+bool Reachability::Reaches(int region, const Vec2& point, float distance) const {
+    const int first = std::max(CellOf(point.x - distance), 0);
+    const int last = std::min(CellOf(point.x + distance), COLUMNS - 1);
+    const int bottom = std::max(CellOf(point.y - distance), 0);
+    const int top = std::min(CellOf(point.y + distance), ROWS - 1);
+    for (int row = bottom; row <= top; ++row) {
+        for (int column = first; column <= last; ++column) {
+            if (!IsCovered(region, column, row)) continue;
+            // The nearest point of the cell to `point`.
+            const float nearestX = std::clamp(point.x, static_cast<float>(column * CELL), (column + 1.0f) * CELL);
+            const float nearestY = std::clamp(point.y, static_cast<float>(row * CELL), (row + 1.0f) * CELL);
+            if ((Vec2(nearestX, nearestY) - point).Length() < distance) return true;
+        }
+    }
+    return false;
+}
+
+bool Reachability::AnyReaches(const Vec2& point, float distance) const {
+    for (int region = 0; region < GetRegionCount(); ++region) {
+        if (Reaches(region, point, distance)) return true;
+    }
+    return false;
+}
+
+bool Reachability::IsUnreachedFloor(int column, int row) const {
+    if (!IsStandable(column, row)) return false;
+    for (int region = 0; region < GetRegionCount(); ++region) {
+        if (IsCovered(region, column, row)) return false;
+    }
+    return true;
+}

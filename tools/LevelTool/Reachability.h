@@ -1,0 +1,43 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "Engine/Vec2.h"
+#include "Game/Level.h"
+
+// Where the babies of theLevel can go under the game's own path rule. From each spawn, hops
+// of a baby's wander distance in evenly spread directions, each let through by
+// theLevel.IsPathClear as a baby's choice would be, and again from where the hops end, until
+// they reach no new part of the level. A baby whose spawn a region already crosses belongs to
+// that region. The directions sample the angles a baby may draw: a close estimate, not proof.
+class Reachability {
+public:
+    static constexpr int CELL = 8;  // side of a cell of the coverage grid, in level units
+    static constexpr int COLUMNS = Level::LEVEL_WIDTH / CELL;
+    static constexpr int ROWS = Level::LEVEL_HEIGHT / CELL;
+
+    explicit Reachability(const std::vector<Vec2>& babies);
+
+    int GetRegionCount() const { return static_cast<int>(_covered.size()); }
+    int GetRegionOfBaby(std::size_t baby) const { return _babyRegions[baby]; }
+    // Whether a baby of the region passes through the cell.
+    bool IsCovered(int region, int column, int row) const { return _covered[region][_Index(column, row)] != 0; }
+    // Whether a baby's contact square fits around the cell's centre.
+    bool IsStandable(int column, int row) const { return _standable[_Index(column, row)] != 0; }
+    // Whether a baby of the region passes closer to `point` than `distance`.
+    bool Reaches(int region, const Vec2& point, float distance) const;
+    bool AnyReaches(const Vec2& point, float distance) const;
+    // Floor where a baby would fit but none gets.
+    bool IsUnreachedFloor(int column, int row) const;
+
+private:
+    static int _Index(int column, int row) { return row * COLUMNS + column; }
+    void _FindStandable();
+    int _RegionCrossing(const Vec2& point) const;
+    void _Explore(const Vec2& start);
+    void _Cover(std::vector<char>& covered, const Vec2& from, const Vec2& to) const;
+
+    std::vector<char> _standable;
+    std::vector<std::vector<char>> _covered;
+    std::vector<int> _babyRegions;
+};
