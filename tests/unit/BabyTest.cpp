@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "Engine/Platform/Script/ScriptedPlatform.h"
 #include "Engine/TheApplication.h"
@@ -153,5 +154,38 @@ TEST_F(BabyTest, ASpinCellDrawsOneRandomAnglePerFrame) {
         Baby::DrawAll();
         Baby::DrawAll();
         EXPECT_EQ(GameRandom(), 6334);  // the third number of the run
+    });
+}
+
+// Tools play games without drawing them: such a frame must leave the game as a drawn one does,
+// the spin angles' random numbers included.
+TEST_F(BabyTest, AnUndrawnFrameChangesTheGameAsADrawnOneDoes) {
+    WriteLevel("Rug", [](int x, int y) { return std::abs(x - 530) < 60 && std::abs(y - 400) < 60 ? 0x00FFFFu : 0u; });
+    InFreshProcess([&] {
+        Script().frequency = 1000;
+        theVideoSystem._EnumerateDisplayModes();
+        theLevel.Load("Rug");
+        std::string states[2];
+        for (const bool isDrawn : {true, false}) {
+            while (!Baby::GetBabies().empty()) delete Baby::GetBabies().back();
+            theLevel.SpawnBaby(500, 400);
+            theLevel.SpawnBaby(560, 420);
+            RestartGameRandom();
+            Script().counter = 0;
+            Timer::Initialize();
+            theApplication.UpdateFrameTime();
+            Game game;
+            for (int frame = 1; frame <= 900; ++frame) {
+                Script().counter = frame * 16;
+                theApplication.UpdateFrameTime();
+                isDrawn ? game.RunFrame() : game.PlayUndrawnFrame();
+            }
+            std::string& state = states[isDrawn ? 0 : 1];
+            state = std::to_string(GameRandom());
+            for (const Baby* baby : Baby::GetBabies()) {
+                state += " " + std::to_string(baby->GetPosition().x) + "," + std::to_string(baby->GetPosition().y);
+            }
+        }
+        EXPECT_EQ(states[0], states[1]);
     });
 }
