@@ -33,7 +33,8 @@ std::string At(const Vec2& point) { return At(static_cast<int>(point.x), static_
 int LevelCheck::Run() {
     _CheckColors();
     _CheckSpawns();
-    _CheckRegions();
+    _CheckCounts();
+    for (int region = 0; region < _reach.GetRegionCount(); ++region) _CheckRegion(region);
     _CheckMines();
     _CheckFloor();
     if (_problems == 0) std::printf("%s: no problems\n", _level.GetName().c_str());
@@ -57,8 +58,7 @@ void LevelCheck::_CheckColors() {
     for (const auto& [color, places] : strays) {
         const NearMiss::Code& code = *NearMiss::Of(color);
         std::string line = "colour " + Rgb(color) + " is close to the " + code.meaning + " code " + Rgb(code.color) +
-                           " but is open floor to the game: " +
-                           std::to_string(places.size()) + " cell(s) at";
+                           " but is open floor to the game: " + std::to_string(places.size()) + " cell(s) at";
         for (std::size_t i = 0; i < std::min(places.size(), PLACES_SHOWN); ++i) line += " " + places[i];
         _Report(places.size() > PLACES_SHOWN ? line + " ..." : line);
     }
@@ -78,31 +78,33 @@ void LevelCheck::_CheckSpawns() {
     }
 }
 
-// A baby dies of its second mine: a region needs two mines for each of its babies, or the
-// game never ends.
-void LevelCheck::_CheckRegions() {
-    const auto& babies = _level.GetBabies();
-    const auto& mines = _level.GetMines();
-    if (babies.empty()) _Report("no babies: the game is lost from its first frame");
-    if (mines.size() < HEARTS * babies.size()) {
-        _Report(std::to_string(mines.size()) + " mines for " + std::to_string(babies.size()) +
+void LevelCheck::_CheckCounts() {
+    const std::size_t babies = _level.GetBabies().size();
+    const std::size_t mines = _level.GetMines().size();
+    if (babies == 0) _Report("no babies: the game is lost from its first frame");
+    if (mines < HEARTS * babies) {
+        _Report(std::to_string(mines) + " mines for " + std::to_string(babies) +
                 " babies: fewer than two a baby, so the game never ends");
     }
-    for (int region = 0; region < _reach.GetRegionCount(); ++region) {
-        const auto reachable = std::count_if(mines.begin(), mines.end(), [&](const Vec2& mine) {
-            return _reach.Reaches(region, mine, Baby::CONTACT_RADIUS + Mine::MINE_RADIUS);
-        });
-        std::string members;
-        int count = 0;
-        for (std::size_t i = 0; i < babies.size(); ++i) {
-            if (_reach.GetRegionOfBaby(i) != region) continue;
-            members += (count++ == 0 ? "" : ", ") + std::to_string(i + 1) + " at " + At(babies[i]);
-        }
-        if (reachable >= HEARTS * count) continue;
-        _Report((count == 1 ? "baby " : "babies ") + members + " can reach " +
-                (reachable == 0 ? "no mine" : "only " + std::to_string(reachable) + " mine(s)") +
-                ": the game never ends");
+}
+
+// A baby dies of its second mine: a region needs two mines for each of its babies, or the
+// game never ends.
+void LevelCheck::_CheckRegion(int region) {
+    const auto& mines = _level.GetMines();
+    const auto reachable = std::count_if(mines.begin(), mines.end(), [&](const Vec2& mine) {
+        return _reach.Reaches(region, mine, Baby::CONTACT_RADIUS + Mine::MINE_RADIUS);
+    });
+    const auto& babies = _level.GetBabies();
+    std::string members;
+    int count = 0;
+    for (std::size_t i = 0; i < babies.size(); ++i) {
+        if (_reach.GetRegionOfBaby(i) != region) continue;
+        members += (count++ == 0 ? "" : ", ") + std::to_string(i + 1) + " at " + At(babies[i]);
     }
+    if (reachable >= HEARTS * count) return;
+    _Report((count == 1 ? "baby " : "babies ") + members + " can reach " +
+            (reachable == 0 ? "no mine" : "only " + std::to_string(reachable) + " mine(s)") + ": the game never ends");
 }
 
 void LevelCheck::_CheckMines() {

@@ -23,7 +23,8 @@ private:
 
     void _CheckColors();
     void _CheckSpawns();
-    void _CheckRegions();
+    void _CheckCounts();
+    void _CheckRegion(int region);
     void _CheckMines();
     void _CheckFloor();
     Patch _Flood(int column, int row, std::vector<char>& seen) const;
