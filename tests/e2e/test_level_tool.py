@@ -16,8 +16,9 @@ WALL, GREEN, RED = (255, 255, 255), (0, 255, 0), (255, 0, 0)
 
 def room(extra=None):
     """A walled room with two babies and six mines in the open, plus `extra` cells."""
-    cells = {(x, y): WALL for x in range(1024) for y in range(768)
-             if x < 24 or y < 24 or x >= 1000 or y >= 744}
+    edges = [*range(24), *range(744, 768)], [*range(24), *range(1000, 1024)]
+    cells = {(x, y): WALL for x in range(1024) for y in edges[0]}
+    cells.update({(x, y): WALL for y in range(768) for x in edges[1]})
     cells.update({(200, 200): GREEN, (800, 500): GREEN})
     cells.update({place: RED for place in [(300, 300), (500, 300), (700, 300), (300, 600), (500, 600), (700, 600)]})
     cells.update(extra or {})

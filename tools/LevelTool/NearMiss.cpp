@@ -22,11 +22,20 @@ int ChannelDifference(std::uint32_t a, std::uint32_t b) {
 
 }  // namespace
 
+// A scan meets the same colour many times in a row, so the last answer is kept.
 const NearMiss::Code* NearMiss::Of(std::uint32_t color) {
+    static std::uint32_t lastColor = 0xFFFFFFFF;  // no 24-bit colour
+    static const Code* lastCode = nullptr;
+    if (color == lastColor) return lastCode;
+    lastColor = color;
+    lastCode = nullptr;
     for (const Code& code : CODES) {
         const int difference = ChannelDifference(color, code.color);
-        if (difference == 0) return nullptr;
-        if (difference <= MOST_CHANNEL_DIFFERENCE) return &code;
+        if (difference == 0) break;
+        if (difference <= MOST_CHANNEL_DIFFERENCE) {
+            lastCode = &code;
+            break;
+        }
     }
-    return nullptr;
+    return lastCode;
 }

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int DIRECTIONS = 96;
 // A hop ending in a node already reached is not followed again.
-constexpr int NODE = 8;
+constexpr int NODE = 12;
 constexpr int NODE_COLUMNS = Level::LEVEL_WIDTH / NODE + 1;
 constexpr int NODE_ROWS = Level::LEVEL_HEIGHT / NODE + 1;
 constexpr float COVER_STEP = Reachability::CELL / 2.0f;
