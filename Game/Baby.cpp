@@ -36,11 +36,7 @@ constexpr float DEGREES_TO_RADIANS = 0.017453292f;
 // A baby that no direction lets through tries again at its next think rather than forever.
 constexpr int MOST_TARGET_CANDIDATES = 256;
 
-float RandomDegrees() { return static_cast<float>(GameRandom()) * RANDOM_TO_UNIT * FULL_TURN_DEGREES; }
-
-bool IsInsideLevel(const Vec2& point) {
-    return point.x > 0.0f && point.x < Level::LEVEL_WIDTH && point.y > 0.0f && point.y < Level::LEVEL_HEIGHT;
-}
+float RandomDegrees() { return Baby::DegreesOf(GameRandom()); }
 
 }  // namespace
 
@@ -68,6 +64,20 @@ Baby::~Baby() {
     if (entry != _babies.end()) _babies.erase(entry);
 }
 
+float Baby::DegreesOf(int randomNumber) { return static_cast<float>(randomNumber) * RANDOM_TO_UNIT * FULL_TURN_DEGREES; }
+
+Vec2 Baby::WanderTarget(const Vec2& from, float degrees) {
+    const float radians = degrees * DEGREES_TO_RADIANS;
+    return Vec2(from.x + std::cos(radians) * WANDER_DISTANCE, from.y + std::sin(radians) * WANDER_DISTANCE);
+}
+
+// Inside the level and reachable in a straight line.
+bool Baby::CanWander(const Vec2& from, const Vec2& target) {
+    const bool isInside =
+        target.x > 0.0f && target.x < Level::LEVEL_WIDTH && target.y > 0.0f && target.y < Level::LEVEL_HEIGHT;
+    return isInside && theLevel.IsPathClear(from, target, CONTACT_RADIUS);
+}
+
 void Baby::Update() {
     if (_isDead == 1) return;
     Think();
@@ -87,10 +97,8 @@ void Baby::Think() {
 void Baby::ChooseTarget() {
     for (int attempt = 0; attempt < MOST_TARGET_CANDIDATES; ++attempt) {
         const float angle = RandomDegrees();
-        const float radians = angle * DEGREES_TO_RADIANS;
-        const Vec2 candidate(_position.x + std::cos(radians) * WANDER_DISTANCE,
-                             _position.y + std::sin(radians) * WANDER_DISTANCE);
-        if (!IsInsideLevel(candidate) || !theLevel.IsPathClear(_position, candidate, CONTACT_RADIUS)) continue;
+        const Vec2 candidate = WanderTarget(_position, angle);
+        if (!CanWander(_position, candidate)) continue;
         _target = candidate;
         _headingDegrees = angle;
         Vec2 direction = candidate - _position;

@@ -34,6 +34,12 @@ public:
     float GetHeadingDegrees() const { return _headingDegrees; }
     std::uint32_t GetNextThinkMs() const { return _nextThinkMs; }
 
+    // A choice's parts: the angle a random number stands for, the point 200 units that way,
+    // and whether a baby may crawl there.
+    static float DegreesOf(int randomNumber);
+    static Vec2 WanderTarget(const Vec2& from, float degrees);
+    static bool CanWander(const Vec2& from, const Vec2& target);
+
     static bool AllBabiesDead();
     static void UpdateAll();
     static void DrawAll();

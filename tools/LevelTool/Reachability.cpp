@@ -8,17 +8,15 @@
 
 namespace {
 
-constexpr int DIRECTIONS = 96;
+// Every angle a baby can draw is tried from a spawn, where a narrow way out may be the only
+// one; from later ends, 96 spread evenly.
+constexpr int RANDOM_NUMBERS = 32768;
+constexpr int LATER_STRIDE = RANDOM_NUMBERS / 96;
 // A hop ending in a node already reached is not followed again.
 constexpr int NODE = 12;
 constexpr int NODE_COLUMNS = Level::LEVEL_WIDTH / NODE + 1;
 constexpr int NODE_ROWS = Level::LEVEL_HEIGHT / NODE + 1;
 constexpr float COVER_STEP = Reachability::CELL / 2.0f;
-constexpr float TWO_PI = 6.2831853f;
-
-bool IsInsideLevel(const Vec2& point) {
-    return point.x > 0.0f && point.x < Level::LEVEL_WIDTH && point.y > 0.0f && point.y < Level::LEVEL_HEIGHT;
-}
 
 int CellOf(float coordinate) { return static_cast<int>(coordinate) / Reachability::CELL; }
 
@@ -64,11 +62,10 @@ void Reachability::_Explore(const Vec2& start) {
     while (!ends.empty()) {
         const Vec2 from = ends.front();
         ends.pop_front();
-        for (int direction = 0; direction < DIRECTIONS; ++direction) {
-            const float radians = TWO_PI * static_cast<float>(direction) / DIRECTIONS;
-            const Vec2 to(from.x + std::cos(radians) * Baby::WANDER_DISTANCE,
-                          from.y + std::sin(radians) * Baby::WANDER_DISTANCE);
-            if (!IsInsideLevel(to) || !theLevel.IsPathClear(from, to, Baby::CONTACT_RADIUS)) continue;
+        const int stride = from == start ? 1 : LATER_STRIDE;
+        for (int randomNumber = 0; randomNumber < RANDOM_NUMBERS; randomNumber += stride) {
+            const Vec2 to = Baby::WanderTarget(from, Baby::DegreesOf(randomNumber));
+            if (!Baby::CanWander(from, to)) continue;
             _Cover(covered, from, to);
             char& node = reachedNodes[static_cast<int>(to.y) / NODE * NODE_COLUMNS + static_cast<int>(to.x) / NODE];
             if (node == 0) ends.push_back(to);

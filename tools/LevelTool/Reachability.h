@@ -5,11 +5,11 @@
 #include "Engine/Vec2.h"
 #include "Game/Level.h"
 
-// Where the babies of theLevel can go under the game's own path rule. From each spawn, hops
-// of a baby's wander distance in evenly spread directions, each let through by
-// theLevel.IsPathClear as a baby's choice would be, and again from where the hops end, until
+// Where the babies of theLevel can go under the game's own choice of targets: from each spawn,
+// hops to the points a baby's choice would accept, and again from where the hops end, until
 // they reach no new part of the level. A baby whose spawn a region already crosses belongs to
-// that region. The directions sample the angles a baby may draw: a close estimate, not proof.
+// that region. Beyond the spawns the directions sample the angles a baby may draw: a close
+// estimate, not proof.
 class Reachability {
 public:
     static constexpr int CELL = 8;  // side of a cell of the coverage grid, in level units
