@@ -109,7 +109,7 @@ class LevelToolTest(unittest.TestCase):
         code, output = self.tool("simulate", "Level02", "--games", "40", folder=DATA)
         self.assertIn("  never ended           0", output)
         share = float(re.search(r"within 2-5 min +([\d.]+) %", output).group(1))
-        self.assertGreaterEqual(share, 90.0, output)
+        self.assertGreaterEqual(share, 80.0, output)  # 84 % of the README's 1000 games
 
 
 if __name__ == "__main__":

@@ -114,8 +114,9 @@ TEST(LevelData, WallsCloseTheLevelAndEveryBabyHasRoomToSetOff) {
     for (int y = 0; y < LEVEL_HEIGHT; ++y) {
         for (int x = 0; x < LEVEL_WIDTH; ++x) {
             if (data.At(x, y) != BABY) continue;
-            for (int yy = y - BABY_REACH; yy <= y + BABY_REACH; ++yy) {
-                for (int xx = x - BABY_REACH; xx <= x + BABY_REACH; ++xx) {
+            // The game's contact square: 20 cells below and left, 19 above and right.
+            for (int yy = y - BABY_REACH; yy < y + BABY_REACH; ++yy) {
+                for (int xx = x - BABY_REACH; xx < x + BABY_REACH; ++xx) {
                     ASSERT_FALSE(data.IsBlocked(xx, yy)) << "baby at " << x << "," << y;
                 }
             }

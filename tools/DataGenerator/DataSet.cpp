@@ -17,7 +17,7 @@ namespace {
 
 constexpr int OPAQUE_BITS = 24;
 constexpr int SPRITE_BITS = 32;
-constexpr double BABY_CLEARANCE = 24.0;
+constexpr double BABY_CLEARANCE = 20.0;
 constexpr double MINE_CLEARANCE = 16.0;
 
 bool WriteFile(const Canvas& canvas, const std::filesystem::path& path, int bitsPerPixel) {

@@ -24,6 +24,8 @@ const Rgba MANE = Rgba::FromHex(0x7A4A2C);
 const Rgba SADDLE = Rgba::FromHex(0xD04848);
 const Rgba RUNNER = Rgba::FromHex(0x8A5A36);
 const Rgba DARK = Rgba::FromHex(0x2B1D14);
+const Rgba TUNNEL_FABRICS[] = {Rgba::FromHex(0x4FA3D9), Rgba::FromHex(0xF07A5A), Rgba::FromHex(0x8CC152),
+                               Rgba::FromHex(0xF5C243)};
 const Rgba HIGHLIGHT = Rgba::FromHex(0xFFFFFF).WithAlpha(0.45);
 
 constexpr int LEAF_COUNT = 9;
@@ -127,4 +129,17 @@ void DecorArt::_PaintHorseHead(Painter& painter, const Placement& place, Point h
         painter.Fill(place.Ellipse({half.x - 20.0, side * 5.0}, 3.0, 1.8), MANE);
         painter.Fill(place.Circle({half.x - 10.0, side * 4.0}, 1.2), DARK);
     }
+}
+
+// Padded fabric over hoops, a colour for each rail by where it stands.
+void DecorArt::PaintTunnelRail(Painter& painter, const Shape& footprint) const {
+    const Placement place(footprint);
+    const Point half = footprint.GetHalfSize();
+    const auto pick = static_cast<std::size_t>(footprint.GetCenter().y / 64.0 + footprint.GetCenter().x / 512.0);
+    const Rgba& fabric = TUNNEL_FABRICS[pick % std::size(TUNNEL_FABRICS)];
+    painter.Fill(footprint, _materials.Fabric(fabric));
+    for (double x = -half.x + 12.0; x < half.x - 4.0; x += 26.0) {
+        painter.Fill(place.Box({x, 0.0}, 2.2, half.y - 1.0, 1.0), fabric.Shaded(0.7));
+    }
+    painter.Outline(footprint, 1.5, fabric.Shaded(0.55));
 }

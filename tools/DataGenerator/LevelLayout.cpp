@@ -7,6 +7,22 @@ namespace {
 constexpr double WALL_THICKNESS = 24.0;
 constexpr double TURRET_PAD_RADIUS = 14.0;
 
+// A baby's contact square reaches 20 cells below and left of it, 19 above and right.
+constexpr double BABY_REACH = 20.0;
+constexpr int TUNNELS_PER_SIDE = 6;
+constexpr double FIRST_TUNNEL_Y = 64.0;
+constexpr double TUNNEL_PITCH = 52.0;
+constexpr double TUNNEL_LENGTH = 202.0;
+constexpr double LAST_RAIL = 20.0;
+
+// Mines on a grid where furniture or a wall is within a few units, none near a tunnel's
+// mouth, so that a baby's way to its end runs through a wait in its tunnel and two searches.
+constexpr double MINE_GRID = 32.0;
+constexpr double MINE_GRID_START = 40.0;
+constexpr double MINE_CLEARANCE = 16.0;  // a mine lies on open floor, seen whole
+constexpr double MINE_HUG = 24.0;
+constexpr double MOUTH_ROOM = 60.0;
+
 // The board behind the hearts reaches one margin below the last row.
 constexpr double HEART_BOARD_WIDTH = 128.0;
 constexpr double HEART_BOARD_MARGIN = 20.0;
@@ -16,44 +32,71 @@ using Style = Rug::Style;
 
 }  // namespace
 
-// A nursery: the crib against the top wall, a dresser and a bookcase on the right, a toy
-// chest and an armchair in the bottom corners, a play table, a beanbag and a rocking horse
-// in the room; turrets stand guard in the open. The mines lie mostly off the babies' busiest
-// ground, so that the last of ten babies takes two to five minutes to find its second.
+// A nursery: the crib, a toy chest and a dresser against the top wall, a bookcase on the
+// right, an armchair by the bottom wall, a play table, a beanbag and a rocking horse in the room; turrets stand guard in the open. The
+// twelve babies start at the closed ends of play tunnels along the side walls, and the mines
+// lie along the walls and the furniture, where babies pass less often.
 LevelLayout LevelLayout::Level02() {
     LevelLayout layout;
     layout._pieces = {
         {Kind::CRIB, Shape::Rect(400.0, 630.0, 600.0, 744.0)},
         {Kind::DRESSER, Shape::Rect(820.0, 680.0, 1000.0, 744.0)},
-        {Kind::BOOKCASE, Shape::Rect(948.0, 360.0, 1000.0, 580.0)},
-        {Kind::TOY_CHEST, Shape::Rect(24.0, 24.0, 164.0, 100.0, 4.0)},
-        {Kind::ARMCHAIR, Shape::Box({925.0, 100.0}, 62.0, 56.0, 18.0, 45.0)},
-        {Kind::PLAY_TABLE, Shape::Circle({300.0, 460.0}, 52.0)},
-        {Kind::PLANT, Shape::Circle({58.0, 388.0}, 24.0)},
-        {Kind::BEANBAG, Shape::Ellipse({200.0, 660.0}, 46.0, 38.0, 20.0)},
-        {Kind::ROCKING_HORSE, Shape::Ellipse({700.0, 280.0}, 58.0, 22.0, 25.0)},
+        {Kind::BOOKCASE, Shape::Rect(948.0, 400.0, 1000.0, 600.0)},
+        {Kind::TOY_CHEST, Shape::Rect(150.0, 668.0, 290.0, 744.0, 4.0)},
+        {Kind::ARMCHAIR, Shape::Box({640.0, 90.0}, 62.0, 56.0, 18.0, 20.0)},
+        {Kind::PLAY_TABLE, Shape::Circle({330.0, 470.0}, 52.0)},
+        {Kind::PLANT, Shape::Circle({58.0, 394.0}, 24.0)},
+        {Kind::BEANBAG, Shape::Ellipse({240.0, 585.0}, 46.0, 38.0, 20.0)},
+        {Kind::ROCKING_HORSE, Shape::Ellipse({690.0, 300.0}, 58.0, 22.0, 25.0)},
     };
     layout._rugs = {
-        {Style::STARRY_NIGHT, Shape::Circle({555.0, 390.0}, 92.0)},
-        {Style::PINWHEEL, Shape::Ellipse({270.0, 170.0}, 100.0, 62.0)},
+        {Style::STARRY_NIGHT, Shape::Circle({540.0, 420.0}, 92.0)},
+        {Style::PINWHEEL, Shape::Ellipse({450.0, 150.0}, 100.0, 62.0)},
         {Style::RAINBOW, Shape::Box({740.0, 600.0}, 80.0, 50.0, 22.0)},
     };
-    layout._turrets = {{470.0, 250.0}, {830.0, 440.0}, {150.0, 300.0}, {640.0, 560.0}};
-    layout._babies = {{120.0, 200.0}, {380.0, 100.0}, {600.0, 190.0}, {820.0, 300.0}, {880.0, 580.0},
-                      {700.0, 690.0}, {330.0, 600.0}, {190.0, 540.0}, {450.0, 480.0}, {690.0, 430.0}};
-    layout._mines = {
-        {840.0, 48.0}, {832.0, 88.0}, {56.0, 120.0}, {480.0, 128.0}, {848.0, 136.0}, {880.0, 168.0}, {976.0, 176.0},
-        {976.0, 216.0}, {448.0, 224.0}, {488.0, 224.0}, {744.0, 256.0}, {168.0, 272.0}, {976.0, 296.0},
-        {120.0, 312.0}, {968.0, 336.0}, {56.0, 344.0}, {928.0, 352.0}, {200.0, 392.0}, {928.0, 392.0}, {336.0, 400.0},
-        {856.0, 416.0}, {928.0, 432.0}, {224.0, 456.0}, {800.0, 456.0}, {928.0, 472.0}, {928.0, 520.0},
-        {264.0, 552.0}, {608.0, 568.0}, {536.0, 576.0}, {976.0, 600.0}, {152.0, 608.0}, {224.0, 608.0},
-        {616.0, 624.0}, {912.0, 656.0}, {968.0, 656.0}, {264.0, 664.0}, {800.0, 672.0}, {368.0, 712.0},
-        {192.0, 720.0}, {232.0, 720.0}, {272.0, 720.0}, {328.0, 720.0}, {624.0, 720.0}, {792.0, 720.0},
-    };
+    layout._turrets = {{360.0, 300.0}, {860.0, 470.0}, {640.0, 560.0}, {590.0, 240.0}};
+    layout._AddPlayTunnels(WALL_THICKNESS, WALL_THICKNESS + TUNNEL_LENGTH);
+    layout._AddPlayTunnels(WIDTH - WALL_THICKNESS, WIDTH - WALL_THICKNESS - TUNNEL_LENGTH);
     layout._AddWalls();
     layout._AddHeartBoard();
     layout._AddTurretPads();
+    layout._AddMines();
     return layout;
+}
+
+// Tunnels side by side, each a corridor whose 40 rows just hold a baby's contact square, with
+// a baby at its closed end: a baby leaves only by a choice that runs straight down its
+// tunnel, and one that finds none waits for its next think, so babies set off one by one.
+void LevelLayout::_AddPlayTunnels(double closedEndX, double openEndX) {
+    const double left = std::min(closedEndX, openEndX);
+    const double right = std::max(closedEndX, openEndX);
+    const double babyX = closedEndX + (openEndX > closedEndX ? BABY_REACH + 2.0 : -(BABY_REACH + 2.0));
+    double railBottom = WALL_THICKNESS;
+    for (int tunnel = 0; tunnel < TUNNELS_PER_SIDE; ++tunnel) {
+        const double babyY = FIRST_TUNNEL_Y + TUNNEL_PITCH * tunnel;
+        _pieces.push_back({Kind::PLAY_TUNNEL, Shape::Rect(left, railBottom, right, babyY - BABY_REACH)});
+        _babies.push_back({babyX, babyY});
+        railBottom = babyY + BABY_REACH;
+    }
+    _pieces.push_back({Kind::PLAY_TUNNEL, Shape::Rect(left, railBottom, right, railBottom + LAST_RAIL)});
+    _tunnels.push_back(Shape::Rect(left - MOUTH_ROOM, WALL_THICKNESS, right + MOUTH_ROOM, railBottom + LAST_RAIL));
+}
+
+bool LevelLayout::_IsNearTunnel(Point place) const {
+    return std::any_of(_tunnels.begin(), _tunnels.end(), [&](const Shape& tunnel) { return tunnel.Contains(place); });
+}
+
+void LevelLayout::_AddMines() {
+    const Shape room = GetRoomInside();
+    for (double y = MINE_GRID_START; y < HEIGHT; y += MINE_GRID) {
+        for (double x = MINE_GRID_START; x < WIDTH; x += MINE_GRID) {
+            const Point place{x, y};
+            if (room.Contains(place) && IsClearAround(place, MINE_CLEARANCE) && !IsClearAround(place, MINE_HUG) &&
+                !_IsNearTunnel(place)) {
+                _mines.push_back(place);
+            }
+        }
+    }
 }
 
 void LevelLayout::_AddWalls() {

@@ -34,10 +34,14 @@ private:
     void _AddWalls();
     void _AddHeartBoard();
     void _AddTurretPads();
+    void _AddPlayTunnels(double closedEndX, double openEndX);
+    void _AddMines();
+    bool _IsNearTunnel(Point place) const;
 
     std::vector<Piece> _pieces;
     std::vector<Rug> _rugs;
     std::vector<Point> _babies;
     std::vector<Point> _mines;
     std::vector<Point> _turrets;
+    std::vector<Shape> _tunnels;
 };

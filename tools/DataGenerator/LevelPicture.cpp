@@ -58,5 +58,6 @@ void LevelPicture::_PaintPiece(Painter& painter, const Piece& piece) const {
         case Piece::Kind::PLANT: _decorArt.PaintPlant(painter, footprint); break;
         case Piece::Kind::BEANBAG: _decorArt.PaintBeanbag(painter, footprint); break;
         case Piece::Kind::ROCKING_HORSE: _decorArt.PaintRockingHorse(painter, footprint); break;
+        case Piece::Kind::PLAY_TUNNEL: _decorArt.PaintTunnelRail(painter, footprint); break;
     }
 }
