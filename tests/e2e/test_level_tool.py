@@ -37,9 +37,9 @@ class LevelToolTest(unittest.TestCase):
         self.folder = tempfile.mkdtemp(prefix="level-tool-")
         harness.write_sprites(self.folder)
 
-    def tool(self, *arguments, folder=None):
+    def tool(self, *arguments, folder=None, cwd=None):
         run = subprocess.run([TOOL, arguments[0], folder or self.folder] + list(arguments[1:]),
-                             capture_output=True, text=True, timeout=300)
+                             capture_output=True, text=True, timeout=300, cwd=cwd)
         self.assertEqual(run.stderr, "")
         return run.returncode, run.stdout
 
@@ -76,10 +76,11 @@ class LevelToolTest(unittest.TestCase):
 
     def test_preview_draws_the_level_as_the_screen_shows_it(self):
         harness.write_level(self.folder, "Room", room())
-        png = os.path.join(self.folder, "room.png")
-        code, output = self.tool("preview", "Room", png)
+        os.mkdir(os.path.join(self.folder, "out"))
+        code, output = self.tool("preview", "Room", "room.png", folder="..", cwd=os.path.join(self.folder, "out"))
         self.assertEqual(code, 0)
-        self.assertTrue(output.startswith(png + ": red: blocked;"))
+        self.assertTrue(output.startswith("room.png: red: blocked;"))
+        png = os.path.join(self.folder, "out", "room.png")  # where the tool was started
         self.assertEqual(subprocess.check_output(["identify", "-format", "%m %wx%h", png], text=True), "PNG 1024x768")
         # The baby at (200, 200), y up, is a green dot 567 rows from the top.
         pixel = subprocess.check_output(["convert", png, "-format", "%[pixel:p{200,567}]", "info:"], text=True)

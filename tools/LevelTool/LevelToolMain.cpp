@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "GameLengths.h"
@@ -40,7 +41,9 @@ int Check(const std::string& folder, const std::string& name) {
     return LevelCheck(level, reach).Run() == 0 ? 0 : 1;
 }
 
-int Preview(const std::string& folder, const std::string& name, const std::string& path) {
+// The picture's path is taken from where the tool was started, before it enters the level's folder.
+int Preview(const std::string& folder, const std::string& name, const std::string& picture) {
+    const std::string path = std::filesystem::absolute(picture).string();
     const LoadedLevel level(folder, name);
     const Reachability reach(level.GetBabies());
     std::string error;
@@ -48,7 +51,7 @@ int Preview(const std::string& folder, const std::string& name, const std::strin
         std::printf("cannot write %s: %s\n", path.c_str(), error.c_str());
         return 1;
     }
-    std::printf("%s: %s\n", path.c_str(), LevelPreview::Legend());
+    std::printf("%s: %s\n", picture.c_str(), LevelPreview::Legend());
     return 0;
 }
 
