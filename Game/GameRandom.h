@@ -4,5 +4,5 @@
 // (state from 1, never seeded).
 int GameRandom();
 
-// Starts the sequence again from its first number, for tests.
+// Starts the sequence again from its first number, for tests and for tools that play many games.
 void RestartGameRandom();
