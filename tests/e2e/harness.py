@@ -1,7 +1,7 @@
 """Runs the real game in a virtual X server of its own, in a working folder the test fills
-with its own level and sprites, and drives it with real input: key events through the X server's XTEST extension."""
+with its own level and sprites, and drives it with real input: key events through the X
+server's XTEST extension."""
 import os
-import re
 import select
 import shutil
 import signal
