@@ -51,10 +51,24 @@ constexpr std::uint8_t VK_RIGHT = 0x27;
 constexpr std::uint8_t VK_DOWN = 0x28;
 constexpr std::uint8_t VK_INSERT = 0x2D;
 constexpr std::uint8_t VK_DELETE = 0x2E;
+constexpr std::uint8_t VK_SNAPSHOT = 0x2C;
+constexpr std::uint8_t VK_LWIN = 0x5B;
+constexpr std::uint8_t VK_RWIN = 0x5C;
+constexpr std::uint8_t VK_APPS = 0x5D;
+constexpr std::uint8_t VK_NUMPAD0 = 0x60;
+constexpr std::uint8_t VK_MULTIPLY = 0x6A;
+constexpr std::uint8_t VK_ADD = 0x6B;
+constexpr std::uint8_t VK_SEPARATOR = 0x6C;
+constexpr std::uint8_t VK_SUBTRACT = 0x6D;
+constexpr std::uint8_t VK_DECIMAL = 0x6E;
+constexpr std::uint8_t VK_DIVIDE = 0x6F;
 constexpr std::uint8_t VK_F1 = 0x70;
 constexpr std::uint8_t VK_F4 = 0x73;
 constexpr std::uint8_t VK_F10 = 0x79;
 constexpr std::uint8_t VK_F11 = 0x7A;
+constexpr std::uint8_t VK_F13 = 0x7C;
+constexpr std::uint8_t VK_NUMLOCK = 0x90;
+constexpr std::uint8_t VK_SCROLL = 0x91;
 constexpr std::uint8_t VK_OEM_1 = 0xBA;       // ;:
 constexpr std::uint8_t VK_OEM_PLUS = 0xBB;    // =+
 constexpr std::uint8_t VK_OEM_COMMA = 0xBC;   // ,<
@@ -66,6 +80,7 @@ constexpr std::uint8_t VK_OEM_4 = 0xDB;       // [{
 constexpr std::uint8_t VK_OEM_5 = 0xDC;       // \|
 constexpr std::uint8_t VK_OEM_6 = 0xDD;       // ]}
 constexpr std::uint8_t VK_OEM_7 = 0xDE;       // '"
+constexpr std::uint8_t VK_OEM_102 = 0xE2;     // the ISO key left of Z
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;

@@ -8,12 +8,27 @@
 namespace {
 
 constexpr std::uint32_t KEY_REPEAT_COUNT = 1;
+constexpr int MOST_RELEASES_LOOKED_PAST = 32;  // more keys than a hand holds at once
 
 bool IsSystemKey(std::uint8_t virtualKey, bool isAltHeld) { return isAltHeld || virtualKey == VK_F10 || virtualKey == VK_MENU; }
 
+// When the window loses the keyboard focus SDL releases every key it holds, queued just
+// before the focus-lost event. Windows sends no key-up then: the key stays down.
+bool IsReleaseForFocusLoss(const SDL_KeyboardEvent& key) {
+    if (key.type != SDL_KEYUP) return false;
+    SDL_Event waiting[MOST_RELEASES_LOOKED_PAST + 1];
+    const int count = SDL_PeepEvents(waiting, MOST_RELEASES_LOOKED_PAST + 1, SDL_PEEKEVENT, SDL_FIRSTEVENT,
+                                     SDL_LASTEVENT);
+    for (int i = 0; i < count; ++i) {
+        if (waiting[i].type == SDL_KEYUP) continue;
+        return waiting[i].type == SDL_WINDOWEVENT && waiting[i].window.event == SDL_WINDOWEVENT_FOCUS_LOST;
+    }
+    return false;
+}
+
 bool TranslateKey(const SDL_KeyboardEvent& key, Message* message) {
-    const std::uint8_t virtualKey = VirtualKeyFromScancode(key.keysym.scancode);
-    if (virtualKey == 0) return false;
+    const std::uint8_t virtualKey = VirtualKeyFromScancode(key.keysym.scancode, (key.keysym.mod & KMOD_NUM) != 0);
+    if (virtualKey == 0 || IsReleaseForFocusLoss(key)) return false;
     const bool isDown = key.type == SDL_KEYDOWN;
     const bool isAltHeld = (key.keysym.mod & KMOD_ALT) != 0;
     std::uint32_t lParam = KEY_REPEAT_COUNT;
