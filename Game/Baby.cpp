@@ -33,6 +33,9 @@ constexpr float RANDOM_TO_UNIT = 3.0518509e-05f;  // 1 / 32767
 constexpr float FULL_TURN_DEGREES = 360.0f;
 constexpr float DEGREES_TO_RADIANS = 0.017453292f;
 
+constexpr float LAST_LEVEL_COLUMN = Level::LEVEL_WIDTH - 1;
+constexpr float LAST_LEVEL_ROW = Level::LEVEL_HEIGHT - 1;
+
 // A baby that no direction lets through tries again at its next think rather than forever.
 constexpr int MOST_TARGET_CANDIDATES = 256;
 
@@ -110,14 +113,17 @@ void Baby::ChooseTarget() {
     }
 }
 
-// A step that would carry the baby past its target lands on the target instead.
+// A step never leaves the level: a baby that passed its target (a velocity of 2 or more
+// can step over the arrival square) crawls on until its next think, and is held at the
+// level's edge meanwhile, where its next choice can still start inward.
 void Baby::Move() {
     const Vec2 toTarget = _target - _position;
     if (std::fabs(toTarget.x) < ARRIVAL_TOLERANCE && std::fabs(toTarget.y) < ARRIVAL_TOLERANCE) {
         _nextThinkMs = 0;
         return;
     }
-    _position = _velocity.Length() >= toTarget.Length() ? _target : _position + _velocity;
+    const Vec2 stepped = _position + _velocity;
+    _position = Vec2(std::clamp(stepped.x, 0.0f, LAST_LEVEL_COLUMN), std::clamp(stepped.y, 0.0f, LAST_LEVEL_ROW));
 }
 
 void Baby::CheckMines() {

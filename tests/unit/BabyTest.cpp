@@ -63,20 +63,19 @@ TEST_F(BabyTest, ChoosesAReachableTargetOnItsFirstUpdateAndCrawlsThere) {
         Baby& baby = LoadNursery();
         EXPECT_EQ(baby.GetHealth(), 2u);
         EXPECT_EQ(baby.GetSpeed(), 50.0f);
-        Advance(16, 90);  // 4.5 units an update: a step can carry it past its target
+        Advance(16, 100);  // 5 units an update: the 40th step lands on the target
         baby.Update();
         const float angle = 41 * 3.0518509e-05f * 360.0f;  // the first random draw
         EXPECT_FLOAT_EQ(baby.GetHeadingDegrees(), angle);
         EXPECT_NEAR(baby.GetTarget().x, 500 + 200 * std::cos(angle * PI / 180), 1e-3);
         EXPECT_NEAR(baby.GetTarget().y, 400 + 200 * std::sin(angle * PI / 180), 1e-3);
-        EXPECT_NEAR(baby.GetVelocity().Length(), 4.5, 1e-5);
+        EXPECT_NEAR(baby.GetVelocity().Length(), 5, 1e-5);
         EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
 
         Advance(5000, 16);  // later frames keep the velocity fixed at the choice
         for (int update = 0; update < 50 && baby.GetNextThinkMs() != 0; ++update) baby.Update();
         EXPECT_EQ(baby.GetNextThinkMs(), 0u);
-        EXPECT_EQ(baby.GetPosition().x, baby.GetTarget().x);  // the last step landed on the target
-        EXPECT_EQ(baby.GetPosition().y, baby.GetTarget().y);
+        EXPECT_NEAR(Distance(baby.GetPosition(), baby.GetTarget()), 0, 0.01);
 
         const Vec2 arrived = baby.GetPosition();
         Advance(6000, 100);
@@ -84,6 +83,26 @@ TEST_F(BabyTest, ChoosesAReachableTargetOnItsFirstUpdateAndCrawlsThere) {
         EXPECT_EQ(baby.GetNextThinkMs(), 16000u);
         EXPECT_NEAR(Distance(baby.GetTarget(), arrived), 200, 1e-3);
         EXPECT_NEAR(Distance(baby.GetPosition(), arrived), 5, 1e-4);
+    });
+}
+
+// 4.5 units an update steps over the arrival square: the baby crawls on, every step the
+// whole velocity, until its next think, and the level's edge holds it.
+TEST_F(BabyTest, ABabyThatPassesItsTargetCrawlsOnToTheLevelsEdge) {
+    InFreshProcess([&] {
+        Baby& baby = LoadNursery();
+        Advance(16, 90);
+        baby.Update();
+        const Vec2 start(500.0f, 400.0f);
+        const Vec2 velocity = baby.GetVelocity();
+        EXPECT_NEAR(velocity.Length(), 4.5, 1e-5);
+        for (int update = 1; update < 50; ++update) baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
+        EXPECT_NEAR(baby.GetPosition().x, start.x + 50 * velocity.x, 0.01);
+        EXPECT_NEAR(baby.GetPosition().y, start.y + 50 * velocity.y, 0.01);
+        for (int update = 0; update < 100; ++update) baby.Update();
+        EXPECT_EQ(baby.GetPosition().x, 1023.0f);
+        EXPECT_NEAR(baby.GetPosition().y, start.y + 150 * velocity.y, 0.01);
     });
 }
 
