@@ -72,20 +72,25 @@ void TheConsole::AddText(const char* text) {
     }
 }
 
+// Stored first, then echoed: whoever reads the store while the echo is written (a debugger
+// watching its output, say) finds the line there.
 void TheConsole::AddLine(const char* text, int length) {
-    std::string line(text, static_cast<std::size_t>(length));
-    // Echoed from the new line itself: before Startup the counters describe a line the
-    // store does not hold yet.
+    const std::string& line = _StoreLine(std::string(text, static_cast<std::size_t>(length)));
     DebugPrintf("CONSOLE: %s\n", line.c_str());
+}
+
+std::string& TheConsole::_StoreLine(std::string&& line) {
+    ++_totalLines;
     if (_lineCount < _maxLines) {
-        _lines.push_back(std::move(line));
         ++_lineCount;
         ++_newestSlot;
-    } else {
-        _newestSlot = (_newestSlot + 1 == _maxLines) ? 0 : _newestSlot + 1;
-        _lines[static_cast<std::size_t>(_newestSlot)] = std::move(line);
+        _lines.push_back(std::move(line));
+        return _lines.back();
     }
-    ++_totalLines;
+    _newestSlot = (_newestSlot + 1 == _maxLines) ? 0 : _newestSlot + 1;
+    std::string& slot = _lines[static_cast<std::size_t>(_newestSlot)];
+    slot = std::move(line);
+    return slot;
 }
 
 const std::string& TheConsole::GetLine(int index) const {

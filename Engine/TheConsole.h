@@ -24,6 +24,8 @@ public:
     const std::string& GetLine(int index) const;
 
 private:
+    std::string& _StoreLine(std::string&& line);
+
     std::uint32_t _categoryMask;
     std::vector<std::string> _lines;
     std::int32_t _maxLines;

@@ -33,6 +33,15 @@ TEST_F(ConsoleTest, BeforeStartupTextGoesOnlyToTheDebuggerOutput) {
     EXPECT_EQ(console.GetFirstLineIndex(), 0);
 }
 
+TEST_F(ConsoleTest, ALineIsStoredBeforeItIsEchoed) {
+    console.Startup();
+    std::string newestWhileEchoed;
+    Script().onDebugOutput = [&] { newestWhileEchoed = console.GetLine(console.GetLastLineIndex()); };
+    console.Printf("stored first");
+    Script().onDebugOutput = nullptr;
+    EXPECT_EQ(newestWhileEchoed, "stored first");
+}
+
 TEST_F(ConsoleTest, SplitsTextIntoLinesAndEchoesEach) {
     console.Startup();
     Script().debugOutput.clear();

@@ -44,6 +44,7 @@ void Platform::Sleep(std::uint32_t milliseconds) { Script().Log(Describe("Sleep"
 
 void Platform::OutputDebugStringA(const char* text) {
     Script().debugOutput += text;
+    if (Script().onDebugOutput) Script().onDebugOutput();
     if (Script().isEchoingDebugOutput) std::fputs(text, stderr);
 }
 

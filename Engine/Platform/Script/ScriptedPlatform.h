@@ -3,6 +3,7 @@
 // they move, driver modes they choose, calls that fail on demand, and a log of the calls
 // made. Debugger output and message boxes go to standard error, so death tests see them.
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -34,6 +35,7 @@ struct ScriptedPlatform {
     std::vector<std::string> calls;
     std::string debugOutput;
     bool isEchoingDebugOutput = true;  // to standard error as well
+    std::function<void()> onDebugOutput;  // called as each text is written
 
     void Reset() { *this = ScriptedPlatform(); }
     bool Fails(const char* operation) const { return failing.count(operation) != 0; }
