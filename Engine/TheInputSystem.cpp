@@ -26,7 +26,8 @@ TheInputSystem::TheInputSystem()
       _cursorAnchorX(0),
       _cursorAnchorY(0),
       _isCursorVisible(true),
-      _isMouseTracked(true) {}
+      _isMouseTracked(true),
+      _isConstructed(true) {}
 
 TheInputSystem::~TheInputSystem() {
     ASSERT_ALL_BUILDS(!_isInitialized, "TheInputSystem was destroyed while running; Shutdown() should be called first!");
@@ -43,7 +44,7 @@ void TheInputSystem::Startup() {
 
 void TheInputSystem::Shutdown() {
     theConsole.Printf("::: Shutdown : Input System (starting)\n");
-    SetCursorVisible(true);
+    if (_isConstructed) SetCursorVisible(true);
     _isInitialized = false;
     theConsole.Printf("::: Shutdown : Input System (finished)\n");
 }

@@ -34,6 +34,9 @@ private:
     std::int32_t _cursorAnchorY;
     bool _isCursorVisible;
     bool _isMouseTracked;
+    // Set by the constructor. A fatal error during static construction runs Shutdown over
+    // this object's zero-filled storage, where the cursor must not count as hidden.
+    bool _isConstructed;
 
     static bool _isInitialized;
 };

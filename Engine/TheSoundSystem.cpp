@@ -37,6 +37,8 @@ constexpr int FMOD_ERROR_COUNT = sizeof(FMOD_ERROR_TEXTS) / sizeof(FMOD_ERROR_TE
 
 }  // namespace
 
+TheSoundSystem::TheSoundSystem() : _isConstructed(true) {}
+
 TheSoundSystem::~TheSoundSystem() {
     ASSERT_ALL_BUILDS(!_isInitialized,
                       "TheSoundSystem was destroyed while running; Shutdown() should be called first!");
@@ -59,14 +61,18 @@ void TheSoundSystem::Startup() {
 
 void TheSoundSystem::Shutdown() {
     theConsole.Printf("::: Shutdown : Sound (starting)\n");
+    if (_isConstructed) _FreeSamples();
+    FSOUND_Close();
+    _isInitialized = false;
+    theConsole.Printf("::: Shutdown : Sound (finished)\n");
+}
+
+void TheSoundSystem::_FreeSamples() {
     while (!_samples.empty()) {
         const auto first = _samples.begin();
         FSOUND_Sample_Free(first->second.sample);
         _samples.erase(first);
     }
-    FSOUND_Close();
-    _isInitialized = false;
-    theConsole.Printf("::: Shutdown : Sound (finished)\n");
 }
 
 void TheSoundSystem::Update() {

@@ -10,6 +10,7 @@
 // play them, whose finished channels are forgotten once a frame.
 class TheSoundSystem {
 public:
+    TheSoundSystem();
     ~TheSoundSystem();
 
     void Startup();
@@ -37,8 +38,12 @@ private:
     };
 
     static void _ForgetFinishedChannels(SampleEntry& entry);
+    void _FreeSamples();
 
     std::map<std::uint32_t, SampleEntry> _samples;
+    // Set by the constructor. A fatal error during static construction runs Shutdown over
+    // this object's zero-filled storage, where the table is no table yet.
+    bool _isConstructed;
 
     static bool _isInitialized;
 };

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "Engine/Platform/Script/ScriptedPlatform.h"
 #include "Engine/TheConsole.h"
 #include "Engine/TheInputSystem.h"
 #include "Engine/TheMessageHandler.h"
@@ -65,6 +66,17 @@ TEST_P(ServiceGuards, DestructionWhileRunningIsFatal) {
         ::testing::ExitedWithCode(1),
         ExactText(StartLines(service) + report + FatalBoxes(NAME, report) +
                   ShutdownLines(className == "TheConsole")));
+}
+
+// A fatal error during static construction (the timer's check, in theApplication's
+// constructor) shuts down services whose constructors have not run: their storage is zeros.
+TEST(ServiceShutdown, IsSafeOnAServiceWhoseConstructorHasNotRun) {
+    Script().Reset();
+    alignas(TheInputSystem) unsigned char input[sizeof(TheInputSystem)] = {};
+    reinterpret_cast<TheInputSystem*>(input)->Shutdown();
+    alignas(TheSoundSystem) unsigned char sound[sizeof(TheSoundSystem)] = {};
+    reinterpret_cast<TheSoundSystem*>(sound)->Shutdown();
+    EXPECT_TRUE(Script().calls.empty());  // no ShowCursor: the engine never hid the cursor
 }
 
 INSTANTIATE_TEST_SUITE_P(
