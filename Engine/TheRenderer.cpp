@@ -94,9 +94,15 @@ void TheRenderer::_SetFixedState() {
     for (GLenum hint : FASTEST_HINTS) glHint(hint, GL_FASTEST);
 }
 
+// The font is selected into the window's device context only while its glyphs are made.
 void TheRenderer::_BuildFont() {
+    const DeviceContextHandle dc = theVideoSystem.GetDeviceContext();
+    const FontHandle font = Platform::CreateFontIndirectA(BITMAP_FONT);
+    const FontHandle previousFont = Platform::SelectObject(dc, font);
     _fontListBase = glGenLists(FONT_GLYPHS);
-    Platform::UseFontBitmaps(theVideoSystem.GetDeviceContext(), BITMAP_FONT, 0, FONT_GLYPHS_FILLED, _fontListBase);
+    Platform::UseFontBitmaps(dc, 0, FONT_GLYPHS_FILLED, _fontListBase);
+    Platform::SelectObject(dc, previousFont);
+    Platform::DeleteObject(font);
 }
 
 void TheRenderer::SetProjection(const Vec2& minCorner, const Vec2& maxCorner) {

@@ -12,6 +12,7 @@ using InstanceHandle = void*;
 using WindowHandle = void*;
 using DeviceContextHandle = void*;
 using RenderingContextHandle = void*;
+using FontHandle = void*;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
@@ -151,10 +152,15 @@ void SwapBuffers(DeviceContextHandle dc);
 // The start-up plaque: fill the area, write the text (GDI's brush, font and TextOutA).
 void DrawPlaque(DeviceContextHandle dc, const PlaqueDescription& plaque);
 
-// Bitmap glyphs of the bytes first .. first + count - 1 into the display lists from
-// listBase on, each advancing the raster position (CreateFontIndirectA, wglUseFontBitmapsA).
-void UseFontBitmaps(DeviceContextHandle dc, const FontDescription& font, std::uint32_t first, std::uint32_t count,
-                    std::uint32_t listBase);
+// Fonts (CreateFontIndirectA, SelectObject, DeleteObject). Selecting returns the font that
+// was selected before.
+FontHandle CreateFontIndirectA(const FontDescription& font);
+FontHandle SelectObject(DeviceContextHandle dc, FontHandle font);
+void DeleteObject(FontHandle font);
+
+// Bitmap glyphs of the selected font for the bytes first .. first + count - 1 into the
+// display lists from listBase on, each advancing the raster position (wglUseFontBitmapsA).
+void UseFontBitmaps(DeviceContextHandle dc, std::uint32_t first, std::uint32_t count, std::uint32_t listBase);
 
 // Cursor (GetCursorPos, SetCursorPos, ShowCursor), in screen pixels.
 bool GetCursorPos(Point* position);

@@ -26,7 +26,8 @@ const std::string STARTUP_CALLS =
     "DrawPlaque(\"Setting the pixel format...\" at 404, 384) | "
     "DrawPlaque(\"Creating a rendering context...\" at 388, 384) | "
     "DrawPlaque(\"Making rendering context current...\" at 372, 384) | DrawPlaque(\"\" at 512, 384) | "
-    "UseFontBitmaps(Trebuchet MS, 0, 255) | game PostInit | ";
+    "CreateFontIndirectA(Trebuchet MS) | SelectObject(font) | UseFontBitmaps(0, 255) | SelectObject(previous) | "
+    "DeleteObject | game PostInit | ";
 const std::string FRAME_CALLS = "Sleep(0) | SetCursorPos(160, 120) | game RunFrame | SwapBuffers | ";
 const std::string SHUTDOWN_CALLS = "game Shutdown | ChangeDisplaySettingsA(null) | ShowWindow(0) | ShowCursor(1) | ";
 

@@ -124,8 +124,13 @@ TEST(Win32Context, ThePlaqueIsPaintedThenAContextIsMadeWhoseFontGlyphsAdvance) {
     ASSERT_NE(context, nullptr);
     ASSERT_TRUE(Platform::MakeCurrent(dc, context));
 
+    const FontHandle font = Platform::CreateFontIndirectA(TREBUCHET);
+    const FontHandle previousFont = Platform::SelectObject(dc, font);
+    EXPECT_NE(previousFont, nullptr);
     const GLuint listBase = glGenLists(256);
-    Platform::UseFontBitmaps(dc, TREBUCHET, 0, 255, listBase);
+    Platform::UseFontBitmaps(dc, 0, 255, listBase);
+    EXPECT_EQ(Platform::SelectObject(dc, previousFont), font);
+    Platform::DeleteObject(font);
     glRasterPos2f(-1.0f, 0.0f);
     GLfloat before[4] = {};
     glGetFloatv(GL_CURRENT_RASTER_POSITION, before);

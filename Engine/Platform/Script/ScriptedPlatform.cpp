@@ -6,10 +6,12 @@
 
 namespace {
 
-// Handles that are not null, for a window, device context and rendering context that
-// exist only in the script.
+// Handles that are not null, for a window, device context, rendering context and fonts
+// that exist only in the script.
 int scriptedWindow;
 int scriptedContext;
+int scriptedFont;
+int scriptedPreviousFont;
 
 std::string Describe(const char* name, long long value) { return std::string(name) + "(" + std::to_string(value) + ")"; }
 
@@ -157,10 +159,21 @@ void Platform::DrawPlaque(DeviceContextHandle /*dc*/, const PlaqueDescription& p
     Script().Log(call);
 }
 
-void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, const FontDescription& font, std::uint32_t first,
-                              std::uint32_t count, std::uint32_t /*listBase*/) {
-    Script().Log(std::string("UseFontBitmaps(") + font.faceName + ", " + std::to_string(first) + ", " +
-                 std::to_string(count) + ")");
+FontHandle Platform::CreateFontIndirectA(const FontDescription& font) {
+    Script().Log(std::string("CreateFontIndirectA(") + font.faceName + ")");
+    return &scriptedFont;
+}
+
+FontHandle Platform::SelectObject(DeviceContextHandle /*dc*/, FontHandle font) {
+    Script().Log(font == &scriptedFont ? "SelectObject(font)" : "SelectObject(previous)");
+    return &scriptedPreviousFont;
+}
+
+void Platform::DeleteObject(FontHandle /*font*/) { Script().Log("DeleteObject"); }
+
+void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, std::uint32_t count,
+                              std::uint32_t /*listBase*/) {
+    Script().Log("UseFontBitmaps(" + std::to_string(first) + ", " + std::to_string(count) + ")");
 }
 
 bool Platform::GetCursorPos(Point* position) {

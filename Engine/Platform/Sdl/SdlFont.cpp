@@ -1,6 +1,7 @@
-// Bitmap glyphs as wglUseFontBitmapsA makes them: fontconfig finds the face (or its
-// nearest free sans), FreeType renders each byte's glyph in one bit per pixel, and each
-// becomes a display list of one glBitmap that moves the raster position by the advance.
+// Fonts and bitmap glyphs as GDI and wglUseFontBitmapsA make them: fontconfig finds the
+// face (or its nearest free sans), FreeType renders each byte's glyph in one bit per pixel,
+// and each becomes a display list of one glBitmap that moves the raster position by the
+// advance.
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -77,21 +78,54 @@ bool SetCellHeight(FT_Face face, int cellHeight) {
     return FT_Request_Size(face, &request) == 0;
 }
 
+// A font as CreateFontIndirectA makes it: the face at the asked cell height, or none where
+// no face can be found or sized.
+struct BitmapFont {
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+};
+
+// The font selected into the window's one device context.
+BitmapFont*& SelectedFont() {
+    static BitmapFont* font = nullptr;
+    return font;
+}
+
 }  // namespace
 
-void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, const FontDescription& font, std::uint32_t first,
-                              std::uint32_t count, std::uint32_t listBase) {
+FontHandle Platform::CreateFontIndirectA(const FontDescription& font) {
+    auto* created = new BitmapFont;
     const std::string fontFile = FindFontFile(font.faceName);
-    FT_Library library = nullptr;
-    if (fontFile.empty() || FT_Init_FreeType(&library) != 0) return;
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, fontFile.c_str(), 0, &face) == 0 && SetCellHeight(face, font.height)) {
-        glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
-        for (std::uint32_t byte = first; byte < first + count; ++byte) CompileGlyph(face, byte, listBase + byte - first);
-        glPopClientAttrib();
+    if (fontFile.empty() || FT_Init_FreeType(&created->library) != 0) return created;
+    if (FT_New_Face(created->library, fontFile.c_str(), 0, &created->face) == 0 &&
+        !SetCellHeight(created->face, font.height)) {
+        FT_Done_Face(created->face);
+        created->face = nullptr;
     }
-    if (face != nullptr) FT_Done_Face(face);
-    FT_Done_FreeType(library);
+    return created;
+}
+
+FontHandle Platform::SelectObject(DeviceContextHandle /*dc*/, FontHandle font) {
+    BitmapFont* previous = SelectedFont();
+    SelectedFont() = static_cast<BitmapFont*>(font);
+    return previous;
+}
+
+void Platform::DeleteObject(FontHandle font) {
+    auto* deleted = static_cast<BitmapFont*>(font);
+    if (deleted == nullptr) return;
+    if (deleted->face != nullptr) FT_Done_Face(deleted->face);
+    if (deleted->library != nullptr) FT_Done_FreeType(deleted->library);
+    delete deleted;
+}
+
+void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, std::uint32_t count,
+                              std::uint32_t listBase) {
+    const BitmapFont* font = SelectedFont();
+    if (font == nullptr || font->face == nullptr) return;
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
+    for (std::uint32_t byte = first; byte < first + count; ++byte) CompileGlyph(font->face, byte, listBase + byte - first);
+    glPopClientAttrib();
 }

@@ -26,14 +26,18 @@ LOGFONTA NativeFont(const FontDescription& font) {
 
 }  // namespace
 
-// The font is selected into the window's device context only while the glyphs are made.
-void Platform::UseFontBitmaps(DeviceContextHandle dc, const FontDescription& font, std::uint32_t first,
-                              std::uint32_t count, std::uint32_t listBase) {
-    HDC nativeDc = static_cast<HDC>(dc);
+FontHandle Platform::CreateFontIndirectA(const FontDescription& font) {
     const LOGFONTA description = NativeFont(font);
-    HFONT created = ::CreateFontIndirectA(&description);
-    HGDIOBJ previousFont = ::SelectObject(nativeDc, created);
-    ::wglUseFontBitmapsA(nativeDc, first, count, listBase);
-    ::SelectObject(nativeDc, previousFont);
-    ::DeleteObject(created);
+    return ::CreateFontIndirectA(&description);
+}
+
+FontHandle Platform::SelectObject(DeviceContextHandle dc, FontHandle font) {
+    return ::SelectObject(static_cast<HDC>(dc), static_cast<HGDIOBJ>(font));
+}
+
+void Platform::DeleteObject(FontHandle font) { ::DeleteObject(static_cast<HGDIOBJ>(font)); }
+
+void Platform::UseFontBitmaps(DeviceContextHandle dc, std::uint32_t first, std::uint32_t count,
+                              std::uint32_t listBase) {
+    ::wglUseFontBitmapsA(static_cast<HDC>(dc), first, count, listBase);
 }

@@ -6,13 +6,6 @@
 
 namespace {
 
-void FillArea(HDC dc, const PlaqueDescription& plaque) {
-    const RECT area = {plaque.area.left, plaque.area.top, plaque.area.right, plaque.area.bottom};
-    HBRUSH brush = ::CreateSolidBrush(plaque.backgroundColor);
-    ::FillRect(dc, &area, brush);
-    ::DeleteObject(brush);
-}
-
 void WriteText(HDC dc, const PlaqueDescription& plaque) {
     const FontDescription& font = plaque.font;
     HGDIOBJ previousFont = ::GetCurrentObject(dc, OBJ_FONT);
@@ -29,9 +22,13 @@ void WriteText(HDC dc, const PlaqueDescription& plaque) {
 
 }  // namespace
 
+// The brush lives until the text is written.
 void Platform::DrawPlaque(DeviceContextHandle dc, const PlaqueDescription& plaque) {
     HDC nativeDc = static_cast<HDC>(dc);
     ::SetBkMode(nativeDc, TRANSPARENT);
-    FillArea(nativeDc, plaque);
+    const RECT area = {plaque.area.left, plaque.area.top, plaque.area.right, plaque.area.bottom};
+    HBRUSH brush = ::CreateSolidBrush(plaque.backgroundColor);
+    ::FillRect(nativeDc, &area, brush);
     WriteText(nativeDc, plaque);
+    ::DeleteObject(brush);
 }
