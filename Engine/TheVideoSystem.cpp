@@ -140,7 +140,6 @@ std::uint32_t TheVideoSystem::_CreateWindowedDisplayMode(int width, int height, 
     mode->platformRecord.dmPelsWidth = static_cast<std::uint32_t>(width);
     mode->platformRecord.dmPelsHeight = static_cast<std::uint32_t>(height);
     mode->platformRecord.dmBitsPerPel = static_cast<std::uint32_t>(bitsPerPixel);
-    mode->platformRecord.driverModeNumber = -1;
     mode->fullscreen = 0;
     _vidModes[index] = mode;
     return index;

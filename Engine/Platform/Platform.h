@@ -37,18 +37,41 @@ struct Message {
     LParam lParam;
 };
 
-// A display mode as the driver reported it, or as the engine made it up for a window.
-// The fields the engine reads carry DEVMODE's names; driverModeNumber is what the backend
-// needs to switch the display to a reported mode again (-1 for a made-up one).
+// A display mode as the driver reported it, or as the engine made it up for a window: the
+// platform's DEVMODE in its ANSI form, field for field (156 bytes), so that the record the
+// driver filled goes back to it unchanged. The engine reads the four display values.
 struct DeviceMode {
-    std::uint32_t dmSize;
+    char dmDeviceName[32];
+    std::uint16_t dmSpecVersion;
+    std::uint16_t dmDriverVersion;
+    std::uint16_t dmSize;
+    std::uint16_t dmDriverExtra;
     std::uint32_t dmFields;
+    Point dmPosition;
+    std::uint32_t dmDisplayOrientation;
+    std::uint32_t dmDisplayFixedOutput;
+    std::int16_t dmColor;
+    std::int16_t dmDuplex;
+    std::int16_t dmYResolution;
+    std::int16_t dmTTOption;
+    std::int16_t dmCollate;
+    char dmFormName[32];
+    std::uint16_t dmLogPixels;
     std::uint32_t dmBitsPerPel;
     std::uint32_t dmPelsWidth;
     std::uint32_t dmPelsHeight;
+    std::uint32_t dmDisplayFlags;
     std::uint32_t dmDisplayFrequency;
-    std::int32_t driverModeNumber;
+    std::uint32_t dmICMMethod;
+    std::uint32_t dmICMIntent;
+    std::uint32_t dmMediaType;
+    std::uint32_t dmDitherType;
+    std::uint32_t dmReserved1;
+    std::uint32_t dmReserved2;
+    std::uint32_t dmPanningWidth;
+    std::uint32_t dmPanningHeight;
 };
+static_assert(sizeof(DeviceMode) == 156, "DEVMODE's ANSI form");
 
 // The PIXELFORMATDESCRIPTOR fields the engine fills; everything else is zero.
 struct PixelFormatDescriptor {

@@ -110,6 +110,7 @@ constexpr std::uint32_t DM_DISPLAYFREQUENCY = 0x00400000;
 constexpr std::uint32_t CDS_FULLSCREEN = 0x00000004;
 constexpr std::int32_t DISP_CHANGE_SUCCESSFUL = 0;
 constexpr std::int32_t DISP_CHANGE_FAILED = -1;
+constexpr std::int32_t DISP_CHANGE_BADMODE = -2;
 constexpr std::uint16_t DEVMODE_SIZE = 156;  // sizeof(DEVMODEA)
 
 // Pixel format.

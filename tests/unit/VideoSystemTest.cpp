@@ -2,6 +2,8 @@
 // modes, and every way the window's start-up can fail.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "Engine/Platform/Script/ScriptedPlatform.h"
 #include "Engine/TheConsole.h"
 #include "Engine/TheVideoSystem.h"
@@ -71,16 +73,20 @@ TEST_F(VideoModes, ATableFilledByTheDriverIsFatal) {
 }
 
 // Starts the video system in an 800 x 600 full-screen mode on a larger desktop and ends the
-// child with 0 when the display was switched before a popup window of the mode's size was
-// made at the origin.
+// child with 0 when the display was switched, with the record as the driver filled it,
+// before a popup window of the mode's size was made at the origin.
 void StartFullScreen() {
     Script().Reset();
-    Script().driverModes = {ScriptedPlatform::DriverMode(800, 600, 32, 60)};
+    DeviceMode driverMode = ScriptedPlatform::DriverMode(800, 600, 32, 60);
+    std::strcpy(driverMode.dmDeviceName, "Scripted display");
+    driverMode.dmDisplayFlags = 0x5A5A;
+    Script().driverModes = {driverMode};
     Script().desktop = Rect{0, 0, 1920, 1080};
     theVideoSystem.SetDesiredDisplayMode(800, 600, 32, 60, FULLSCREEN);
     theVideoSystem.Startup();
     const auto& calls = Script().calls;
     const bool ok = calls[1] == "ChangeDisplaySettingsA(4)" &&
+                    std::memcmp(&Script().switchedTo, &driverMode, sizeof(driverMode)) == 0 &&
                     calls[2] == "CreateWindowExA(UNNAMED APPLICATION : Call theApplication.SetName() from PreInit() "
                                 "to set name!, 0x80000000, 0, 0, 800, 600)";
     theVideoSystem.Shutdown();

@@ -2,6 +2,7 @@
 // it reaches the system, and what the system answers comes back in the engine's terms.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "Engine/Platform/Win32/Win32Api.h"  // before OpenGL.h, whose stand-in macros it would clash with
@@ -63,19 +64,23 @@ TEST(Win32Display, TheDriverListsTheDesktopsOwnModeAndSwitchesOnlyToModesItRepor
 
     DeviceMode mode = {};
     bool isCurrentListed = false;
-    std::int32_t modeNumber = 0;
-    for (; Platform::EnumDisplaySettingsA(static_cast<std::uint32_t>(modeNumber), &mode); ++modeNumber) {
-        EXPECT_EQ(mode.driverModeNumber, modeNumber);
+    std::uint32_t modeNumber = 0;
+    for (; Platform::EnumDisplaySettingsA(modeNumber, &mode); ++modeNumber) {
         isCurrentListed |= mode.dmPelsWidth == current.dmPelsWidth && mode.dmPelsHeight == current.dmPelsHeight &&
                            mode.dmBitsPerPel == current.dmBitsPerPel;
     }
     EXPECT_TRUE(isCurrentListed);
-    ASSERT_GT(modeNumber, 0);
+    ASSERT_GT(modeNumber, 0u);
 
+    // The whole record the driver filled is kept, and goes back to it unchanged.
+    DEVMODEA native = {};
+    native.dmSize = sizeof(native);
+    ASSERT_TRUE(::EnumDisplaySettingsA(nullptr, 0, &native));
     ASSERT_TRUE(Platform::EnumDisplaySettingsA(0, &mode));
+    EXPECT_EQ(std::memcmp(&mode, &native, sizeof(native)), 0);
     EXPECT_EQ(Platform::ChangeDisplaySettingsA(&mode, CDS_TEST), DISP_CHANGE_SUCCESSFUL);
-    mode.driverModeNumber = -1;  // as the engine's windowed entries carry
-    EXPECT_EQ(Platform::ChangeDisplaySettingsA(&mode, CDS_TEST), DISP_CHANGE_BADMODE);
+    mode.dmPelsWidth = 12345;  // a mode the driver never reported
+    EXPECT_NE(Platform::ChangeDisplaySettingsA(&mode, CDS_TEST), DISP_CHANGE_SUCCESSFUL);
     EXPECT_EQ(Platform::ChangeDisplaySettingsA(nullptr, 0), DISP_CHANGE_SUCCESSFUL);
 }
 

@@ -23,13 +23,14 @@ ScriptedPlatform& Script() {
 }
 
 DeviceMode ScriptedPlatform::DriverMode(int width, int height, int bitsPerPixel, int refreshRate) {
-    return DeviceMode{DEVMODE_SIZE,
-                      DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY,
-                      static_cast<std::uint32_t>(bitsPerPixel),
-                      static_cast<std::uint32_t>(width),
-                      static_cast<std::uint32_t>(height),
-                      static_cast<std::uint32_t>(refreshRate),
-                      0};
+    DeviceMode mode = {};
+    mode.dmSize = DEVMODE_SIZE;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
+    mode.dmBitsPerPel = static_cast<std::uint32_t>(bitsPerPixel);
+    mode.dmPelsWidth = static_cast<std::uint32_t>(width);
+    mode.dmPelsHeight = static_cast<std::uint32_t>(height);
+    mode.dmDisplayFrequency = static_cast<std::uint32_t>(refreshRate);
+    return mode;
 }
 
 bool Platform::QueryPerformanceFrequency(std::int64_t* countsPerSecond) {
@@ -88,12 +89,12 @@ LResult Platform::DefWindowProcA(WindowHandle /*window*/, std::uint32_t message,
 bool Platform::EnumDisplaySettingsA(std::uint32_t modeNumber, DeviceMode* mode) {
     if (modeNumber >= Script().driverModes.size()) return false;
     *mode = Script().driverModes[modeNumber];
-    mode->driverModeNumber = static_cast<std::int32_t>(modeNumber);
     return true;
 }
 
 std::int32_t Platform::ChangeDisplaySettingsA(const DeviceMode* mode, std::uint32_t flags) {
     Script().Log(mode == nullptr ? "ChangeDisplaySettingsA(null)" : Describe("ChangeDisplaySettingsA", flags));
+    if (mode != nullptr) Script().switchedTo = *mode;
     return Script().Fails("ChangeDisplaySettingsA") ? DISP_CHANGE_FAILED : DISP_CHANGE_SUCCESSFUL;
 }
 

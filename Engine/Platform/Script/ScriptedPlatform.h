@@ -23,6 +23,7 @@ struct ScriptedPlatform {
     // Display.
     std::vector<DeviceMode> driverModes;
     Rect desktop = {0, 0, 1024, 768};
+    DeviceMode switchedTo = {};  // the last record handed to ChangeDisplaySettingsA
 
     // Cursor.
     Point cursor = {0, 0};

@@ -2,39 +2,66 @@
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "SdlState.h"
+#include "SdlWindowMaker.h"
 
 namespace {
 
 constexpr int THE_PIXEL_FORMAT = 1;
 
-bool IsSupported(const PixelFormatDescriptor& descriptor) {
+struct ColorSizes {
+    int bits;
+    int red;
+    int green;
+    int blue;
+};
+
+// The channel sizes of the colour depths a display has; no alpha is asked for.
+constexpr ColorSizes COLOR_SIZES[] = {{32, 8, 8, 8}, {24, 8, 8, 8}, {16, 5, 6, 5}, {15, 5, 5, 5}, {8, 3, 3, 2}};
+
+// What the descriptor asks for, in SDL's terms; false for what no window can have.
+bool PixelFormatOf(const PixelFormatDescriptor& descriptor, SdlPixelFormat* format) {
     const std::uint32_t needed = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
-    return (descriptor.dwFlags & needed) == needed && descriptor.iPixelType == PFD_TYPE_RGBA;
+    if ((descriptor.dwFlags & needed) != needed || descriptor.iPixelType != PFD_TYPE_RGBA) return false;
+    for (const ColorSizes& sizes : COLOR_SIZES) {
+        if (sizes.bits != descriptor.cColorBits) continue;
+        *format = SdlPixelFormat{sizes.red, sizes.green, sizes.blue, descriptor.cDepthBits, descriptor.cStencilBits,
+                                 (descriptor.dwFlags & PFD_DOUBLEBUFFER) != 0};
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 int Platform::ChoosePixelFormat(DeviceContextHandle dc, const PixelFormatDescriptor& descriptor) {
-    return (dc != nullptr && IsSupported(descriptor)) ? THE_PIXEL_FORMAT : 0;
+    SdlPixelFormat format;
+    return (SdlWindowOf(dc) != nullptr && PixelFormatOf(descriptor, &format)) ? THE_PIXEL_FORMAT : 0;
 }
 
+// SDL gives a window its pixel format when it makes the window, so a window made for
+// another format is made anew.
 bool Platform::SetPixelFormat(DeviceContextHandle dc, int pixelFormat, const PixelFormatDescriptor& descriptor) {
-    return dc != nullptr && pixelFormat == THE_PIXEL_FORMAT && IsSupported(descriptor);
+    SdlPixelFormat format;
+    return SdlWindowOf(dc) != nullptr && pixelFormat == THE_PIXEL_FORMAT && PixelFormatOf(descriptor, &format) &&
+           RemakeSdlWindowFor(format);
 }
 
 RenderingContextHandle Platform::CreateContext(DeviceContextHandle dc) {
-    if (dc == nullptr) return nullptr;
+    SDL_Window* window = SdlWindowOf(dc);
+    if (window == nullptr) return nullptr;
     SdlState& state = TheSdlState();
-    state.context = SDL_GL_CreateContext(static_cast<SDL_Window*>(dc));
+    state.context = SDL_GL_CreateContext(window);
     return state.context;
 }
 
 bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
-    return dc != nullptr && rc != nullptr && SDL_GL_MakeCurrent(static_cast<SDL_Window*>(dc), rc) == 0;
+    SDL_Window* window = SdlWindowOf(dc);
+    return window != nullptr && rc != nullptr && SDL_GL_MakeCurrent(window, rc) == 0;
 }
 
 void Platform::SwapBuffers(DeviceContextHandle dc) {
-    if (dc != nullptr && !TheSdlState().isWindowClosed) SDL_GL_SwapWindow(static_cast<SDL_Window*>(dc));
+    SDL_Window* window = SdlWindowOf(dc);
+    if (window != nullptr && !TheSdlState().isWindowClosed) SDL_GL_SwapWindow(window);
 }
 
 void ReleaseSdlContext() {

@@ -4,6 +4,6 @@
 // A modal box that waits for the user; where no display can be opened it shows nothing and
 // returns at once, leaving the report on standard error alone.
 int Platform::MessageBoxA(WindowHandle owner, const char* text, const char* caption, std::uint32_t /*style*/) {
-    SDL_Window* window = TheSdlState().isWindowClosed ? nullptr : static_cast<SDL_Window*>(owner);
+    SDL_Window* window = TheSdlState().isWindowClosed ? nullptr : SdlWindowOf(owner);
     return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, window) == 0 ? 1 : 0;
 }

@@ -12,12 +12,12 @@ bool Platform::PeekMessageA(Message* message) {
         return true;
     }
     if (TakeCloseSignal()) {
-        *message = Message{state.window, WM_CLOSE, 0, 0};
+        *message = Message{TheWindowHandle(), WM_CLOSE, 0, 0};
         return true;
     }
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
-        if (TranslateSdlEvent(event, state.window, message)) return true;
+        if (TranslateSdlEvent(event, TheWindowHandle(), message)) return true;
     }
     return false;
 }

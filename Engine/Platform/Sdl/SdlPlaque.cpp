@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "../Platform.h"
+#include "SdlState.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void DrawOnX11(Display* display, ::Window window, const PlaqueDescription& plaqu
 void Platform::DrawPlaque(DeviceContextHandle dc, const PlaqueDescription& plaque) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (dc == nullptr || !SDL_GetWindowWMInfo(static_cast<SDL_Window*>(dc), &info)) return;
+    SDL_Window* window = SdlWindowOf(dc);
+    if (window == nullptr || !SDL_GetWindowWMInfo(window, &info)) return;
     if (info.subsystem == SDL_SYSWM_X11) DrawOnX11(info.info.x11.display, info.info.x11.window, plaque);
 }

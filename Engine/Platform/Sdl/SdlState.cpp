@@ -10,3 +10,10 @@ bool EnsureSdlVideo() {
     if (!state.isVideoReady) state.isVideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     return state.isVideoReady;
 }
+
+WindowHandle TheWindowHandle() {
+    SdlState& state = TheSdlState();
+    return state.window != nullptr ? &state : nullptr;
+}
+
+SDL_Window* SdlWindowOf(WindowHandle window) { return window != nullptr ? TheSdlState().window : nullptr; }

@@ -1,37 +1,23 @@
+#include <cstring>
+
 #include "../Platform.h"
 #include "Win32Api.h"
 
-namespace {
-
-bool ReadDriverMode(DWORD modeNumber, DEVMODEA* mode) {
-    *mode = {};
-    mode->dmSize = sizeof(DEVMODEA);
-    return ::EnumDisplaySettingsA(nullptr, modeNumber, mode) != FALSE;
-}
-
-}  // namespace
+static_assert(sizeof(DeviceMode) == sizeof(DEVMODEA), "the engine keeps the driver's whole record");
 
 bool Platform::EnumDisplaySettingsA(std::uint32_t modeNumber, DeviceMode* mode) {
-    DEVMODEA native;
-    if (!ReadDriverMode(modeNumber, &native)) return false;
-    mode->dmSize = native.dmSize;
-    mode->dmFields = native.dmFields;
-    mode->dmBitsPerPel = native.dmBitsPerPel;
-    mode->dmPelsWidth = native.dmPelsWidth;
-    mode->dmPelsHeight = native.dmPelsHeight;
-    mode->dmDisplayFrequency = native.dmDisplayFrequency;
-    mode->driverModeNumber = static_cast<std::int32_t>(modeNumber);
+    DEVMODEA native = {};
+    native.dmSize = sizeof(DEVMODEA);
+    if (!::EnumDisplaySettingsA(nullptr, modeNumber, &native)) return false;
+    std::memcpy(mode, &native, sizeof(native));
     return true;
 }
 
-// A driver mode is switched to with the whole record the driver reports for its number; a
-// mode the engine made up has no such record.
+// The record goes to the driver as it filled it.
 std::int32_t Platform::ChangeDisplaySettingsA(const DeviceMode* mode, std::uint32_t flags) {
     if (mode == nullptr) return ::ChangeDisplaySettingsA(nullptr, flags);
     DEVMODEA native;
-    if (mode->driverModeNumber < 0 || !ReadDriverMode(static_cast<DWORD>(mode->driverModeNumber), &native)) {
-        return DISP_CHANGE_BADMODE;
-    }
+    std::memcpy(&native, mode, sizeof(native));
     return ::ChangeDisplaySettingsA(&native, flags);
 }
 

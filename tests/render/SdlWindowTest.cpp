@@ -1,0 +1,121 @@
+// The SDL backend's full-screen switch and pixel formats, each in a child process with a
+// window of its own. This program's own SDL_SetWindowFullscreen stands in front of SDL's to
+// refuse the switch on demand, and its message box stands in for the user's click.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "../unit/TestSupport.h"
+#include "Engine/Platform/OpenGL.h"
+#include "Engine/Platform/Platform.h"
+#include "Engine/Platform/Sdl/SdlState.h"
+#include "Engine/Platform/WindowsConstants.h"
+#include "Engine/TheVideoSystem.h"
+
+namespace {
+
+bool isSwitchRefused = false;
+
+template <typename Function>
+Function Real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+// Starts the video system full screen on the display's own mode.
+void StartFullScreen() {
+    SDL_DisplayMode mode;
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    SDL_GetDisplayMode(0, 0, &mode);
+    theVideoSystem.SetDesiredDisplayMode(mode.w, mode.h, SDL_BITSPERPIXEL(mode.format), mode.refresh_rate, true);
+    theVideoSystem.Startup();
+}
+
+// A window of the backend's own, set to the descriptor's pixel format, with its context current.
+WindowHandle WindowWithPixelFormat(std::uint8_t colorBits, std::uint32_t flags, std::uint8_t depthBits) {
+    Platform::RegisterClassA(WindowClass{0, nullptr, "Test"});
+    WindowHandle window = Platform::CreateWindowExA(0, "Test", "Test", WS_CAPTION, 0, 0, 64, 64, nullptr);
+    PixelFormatDescriptor descriptor = {};
+    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | flags;
+    descriptor.cColorBits = colorBits;
+    descriptor.cDepthBits = depthBits;
+    const int format = Platform::ChoosePixelFormat(window, descriptor);
+    if (format == 0 || !Platform::SetPixelFormat(window, format, descriptor)) std::exit(3);
+    if (!Platform::MakeCurrent(window, Platform::CreateContext(window))) std::exit(4);
+    return window;
+}
+
+// What the current context has (SDL asks GL once a context exists).
+int Attribute(SDL_GLattr attribute) {
+    int value = -1;
+    SDL_GL_GetAttribute(attribute, &value);
+    return value;
+}
+
+}  // namespace
+
+extern "C" int SDL_SetWindowFullscreen(SDL_Window* window, Uint32 flags) {
+    if (isSwitchRefused && flags != 0) return SDL_SetError("the switch was refused");
+    static const auto real = Real<int (*)(SDL_Window*, Uint32)>("SDL_SetWindowFullscreen");
+    return real(window, flags);
+}
+
+extern "C" int SDL_ShowSimpleMessageBox(Uint32 /*flags*/, const char* title, const char* message,
+                                        SDL_Window* /*window*/) {
+    std::fprintf(stderr, "[box] %s\n%s\n", title, message);
+    return 0;
+}
+
+TEST(SdlFullScreen, ARefusedSwitchIsFatal) {
+    EXPECT_EXIT(
+        {
+            isSwitchRefused = true;
+            StartFullScreen();
+        },
+        ::testing::ExitedWithCode(1),
+        ContainsText("Expression was: ( result == DISP_CHANGE_SUCCESSFUL )\n\n   TheVideoSystem : failed to create a "
+                     "fullscreen mode matching \""));
+}
+
+TEST(SdlFullScreen, TheSwitchMakesTheWindowFullScreenOnTheModeUntilShutdown) {
+    EXPECT_EXIT(
+        {
+            StartFullScreen();
+            SDL_Window* window = SdlWindowOf(TheVideoSystem::GetWindowHandle());
+            int width = 0;
+            int height = 0;
+            SDL_GetWindowSize(window, &width, &height);
+            const bool isFullScreen = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+            const bool isTitled = SDL_GetWindowTitle(window)[0] == 'U';  // the default application name
+            theVideoSystem.Shutdown();
+            const bool isLeft = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0;
+            std::exit(isFullScreen && isTitled && isLeft && width == theVideoSystem.GetWidth() &&
+                              height == theVideoSystem.GetHeight()
+                          ? 0
+                          : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// SDL gives a window its visual when it makes it: a window made for another format is made
+// anew behind the same handle, and the context has what the descriptor asked for.
+TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
+    EXPECT_EXIT(
+        {
+            const WindowHandle window = WindowWithPixelFormat(16, 0, 24);
+            GLboolean isDoubleBuffered = GL_TRUE;
+            glGetBooleanv(GL_DOUBLEBUFFER, &isDoubleBuffered);
+            const bool hasSizes = Attribute(SDL_GL_GREEN_SIZE) >= 6 && Attribute(SDL_GL_DEPTH_SIZE) >= 24;
+            std::exit(hasSizes && isDoubleBuffered == GL_FALSE && window == TheWindowHandle() ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
+            GLboolean isDoubleBuffered = GL_FALSE;
+            glGetBooleanv(GL_DOUBLEBUFFER, &isDoubleBuffered);
+            std::exit(Attribute(SDL_GL_RED_SIZE) >= 8 && isDoubleBuffered == GL_TRUE && window != nullptr ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
