@@ -17,7 +17,7 @@ struct LibraryState {
     std::vector<std::unique_ptr<FSOUND_SAMPLE>> samples;
 
     bool isSilentOutputChosen = false;
-    int nextInitError = FMOD_ERR_NONE;
+    int nextErrors[3] = {FMOD_ERR_NONE, FMOD_ERR_NONE, FMOD_ERR_NONE};  // by FSoundTesting::StartCall
     FSoundTesting::CallCounts calls;
 };
 

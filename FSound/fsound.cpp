@@ -4,6 +4,7 @@
 
 #include "LibraryState.h"
 #include "SilentOutput.h"
+#include "fsound_testing.h"
 
 namespace {
 
@@ -22,8 +23,17 @@ signed char Fail(int error) {
     return FSOUND_FALSE;
 }
 
+// The error a test asked the call to fail with, taken once; FMOD_ERR_NONE for none.
+int TakeScriptedError(FSoundTesting::StartCall call) {
+    int& error = TheLibraryState().nextErrors[call];
+    const int taken = error;
+    error = FMOD_ERR_NONE;
+    return taken;
+}
+
 // There are no hardware voices: counts matter only for being allowed.
-signed char CheckHardwareChannels(int count) {
+signed char CheckHardwareChannels(FSoundTesting::StartCall call, int count) {
+    if (const int error = TakeScriptedError(call)) return Fail(error);
     if (TheLibraryState().isInitialized) return Fail(FMOD_ERR_BUSY);
     if (count < 0) return Fail(FMOD_ERR_INVALID_PARAM);
     return Succeed();
@@ -43,9 +53,13 @@ std::unique_ptr<Output> OpenOutput(SoftwareMixer& mixer, int mixingRate) {
 
 }  // namespace
 
-signed char FSOUND_SetMinHardwareChannels(int min) { return CheckHardwareChannels(min); }
+signed char FSOUND_SetMinHardwareChannels(int min) {
+    return CheckHardwareChannels(FSoundTesting::SET_MIN_HARDWARE_CHANNELS, min);
+}
 
-signed char FSOUND_SetMaxHardwareChannels(int max) { return CheckHardwareChannels(max); }
+signed char FSOUND_SetMaxHardwareChannels(int max) {
+    return CheckHardwareChannels(FSoundTesting::SET_MAX_HARDWARE_CHANNELS, max);
+}
 
 signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*flags*/) {
     LibraryState& library = TheLibraryState();
@@ -53,11 +67,7 @@ signed char FSOUND_Init(int mixrate, int maxsoftwarechannels, unsigned int /*fla
     if (mixrate <= 0 || maxsoftwarechannels < 0 || maxsoftwarechannels > MAX_SOFTWARE_CHANNELS) {
         return Fail(FMOD_ERR_INVALID_PARAM);
     }
-    if (library.nextInitError != FMOD_ERR_NONE) {
-        const int error = library.nextInitError;
-        library.nextInitError = FMOD_ERR_NONE;
-        return Fail(error);
-    }
+    if (const int error = TakeScriptedError(FSoundTesting::INIT)) return Fail(error);
     library.mixer.Start(maxsoftwarechannels);
     library.output = OpenOutput(library.mixer, mixrate);
     library.isInitialized = true;

@@ -6,7 +6,7 @@ namespace FSoundTesting {
 
 void ChooseSilentOutput(bool isSilent) { TheLibraryState().isSilentOutputChosen = isSilent; }
 
-void FailNextInit(int errorCode) { TheLibraryState().nextInitError = errorCode; }
+void FailNext(StartCall call, int errorCode) { TheLibraryState().nextErrors[call] = errorCode; }
 
 FSOUND_SAMPLE* CreateSample(const std::vector<std::int16_t>& frames) {
     TheLibraryState().samples.push_back(std::make_unique<FSOUND_SAMPLE>(FSOUND_SAMPLE{frames}));

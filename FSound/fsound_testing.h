@@ -19,8 +19,11 @@ struct CallCounts {
 // only Mix moves the channels), or again the device.
 void ChooseSilentOutput(bool isSilent);
 
-// The next FSOUND_Init fails and leaves errorCode for FSOUND_GetError.
-void FailNextInit(int errorCode);
+// The calls of a start-up that tests can make fail.
+enum StartCall { SET_MIN_HARDWARE_CHANNELS, SET_MAX_HARDWARE_CHANNELS, INIT };
+
+// The next such call fails and leaves errorCode for FSOUND_GetError.
+void FailNext(StartCall call, int errorCode);
 
 // A sample of 16-bit mono frames; freed by FSOUND_Sample_Free or FSOUND_Close.
 FSOUND_SAMPLE* CreateSample(const std::vector<std::int16_t>& frames);

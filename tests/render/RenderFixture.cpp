@@ -1,9 +1,11 @@
 #include "RenderFixture.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/TheConsole.h"
+#include "Engine/TheGameInterfaceAbstract.h"
 #include "Engine/TheRenderer.h"
 #include "Engine/TheVideoSystem.h"
 
@@ -16,12 +18,13 @@ constexpr int HEIGHT = 768;
 class RenderEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        theVideoSystem.SetDesiredDisplayMode(WIDTH, HEIGHT, 32, 85, false);
+        TheGameInterfaceAbstract::GetInstance()->PreInit();  // the real game: its name and mode
         theConsole.Startup();
         theVideoSystem.Startup();
         theRenderer.Startup();
         glGetIntegerv(GL_BLEND_SRC, &RenderTest::startupBlendSource);
         glGetIntegerv(GL_BLEND_DST, &RenderTest::startupBlendDestination);
+        RenderTest::startupState = FixedState();
     }
     void TearDown() override {
         theRenderer.Shutdown();
@@ -32,13 +35,16 @@ public:
 
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new RenderEnvironment);
 
+}  // namespace
+
 std::vector<std::uint8_t> ReadRect(int x, int y, int width, int height) {
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width * height) * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
     glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }
+
+namespace {
 
 void LitSpan(const std::vector<std::uint8_t>& pixels, int* first, int* last) {
     *first = -1;
@@ -54,6 +60,38 @@ void LitSpan(const std::vector<std::uint8_t>& pixels, int* first, int* last) {
 
 int RenderTest::startupBlendSource = 0;
 int RenderTest::startupBlendDestination = 0;
+std::string RenderTest::startupState;
+
+std::string FixedState() {
+    GLint shadeModel = 0, depthFunction = 0, frontFace = 0, cullFace = 0;
+    GLfloat clearColor[4] = {}, clearDepth = 0, lineWidth = 0, pointSize = 0;
+    glGetIntegerv(GL_SHADE_MODEL, &shadeModel);
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
+    glGetFloatv(GL_DEPTH_CLEAR_VALUE, &clearDepth);
+    glGetIntegerv(GL_DEPTH_FUNC, &depthFunction);
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    glGetFloatv(GL_POINT_SIZE, &pointSize);
+    glGetIntegerv(GL_FRONT_FACE, &frontFace);
+    glGetIntegerv(GL_CULL_FACE_MODE, &cullFace);
+    char text[256];
+    std::snprintf(text, sizeof(text), "shade %X clear %g %g %g %g depth %g %X line %g point %g front %X cull %X",
+                  shadeModel, clearColor[0], clearColor[1], clearColor[2], clearColor[3], clearDepth, depthFunction,
+                  lineWidth, pointSize, frontFace, cullFace);
+    std::string state = text;
+    for (GLenum capability : {GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LIGHTING,
+                              GL_LINE_SMOOTH, GL_LINE_STIPPLE, GL_POINT_SMOOTH, GL_POLYGON_OFFSET_FILL,
+                              GL_POLYGON_OFFSET_LINE, GL_POLYGON_OFFSET_POINT, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,
+                              GL_SCISSOR_TEST, GL_STENCIL_TEST, GL_TEXTURE_2D}) {
+        state += glIsEnabled(capability) ? " on" : " off";
+    }
+    for (GLenum hint : {GL_FOG_HINT, GL_LINE_SMOOTH_HINT, GL_PERSPECTIVE_CORRECTION_HINT, GL_POINT_SMOOTH_HINT,
+                        GL_POLYGON_SMOOTH_HINT}) {
+        GLint mode = 0;
+        glGetIntegerv(hint, &mode);
+        state += mode == GL_FASTEST ? " fastest" : " other";
+    }
+    return state;
+}
 
 void RenderTest::SetUp() {
     theRenderer.ClearScreen(Color::BLACK);

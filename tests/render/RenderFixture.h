@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "Engine/Color.h"
 
@@ -23,12 +25,20 @@ class RenderTest : public ::testing::Test {
 public:
     static int startupBlendSource;  // as the renderer's start-up left them
     static int startupBlendDestination;
+    static std::string startupState;  // the fixed state, as FixedState() describes it
 
 protected:
     void SetUp() override;
 };
 
 void FillScreen(const Color& color);
+
+// The fixed GL state the renderer sets at start-up, in words, for comparing.
+std::string FixedState();
+
+// The pixels of a rectangle, three bytes each, rows from the bottom up, from the read
+// buffer (the back buffer unless a test chooses another).
+std::vector<std::uint8_t> ReadRect(int x, int y, int width, int height);
 
 // The pixel whose lower-left corner is (x, y), counted from the window's bottom left.
 Pixel ReadPixel(int x, int y);

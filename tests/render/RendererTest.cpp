@@ -143,3 +143,27 @@ TEST_F(RendererTest, StartsAdditiveAndAlphaBlendingCoversInstead) {
     EXPECT_EQ(ReadPixel(25, 5), (Pixel{255, 128, 0}));
     EXPECT_EQ(ReadPixel(75, 5), (Pixel{127, 128, 0}));
 }
+
+TEST_F(RendererTest, StartupSetsTheFixedState) {
+    EXPECT_EQ(startupState,
+              "shade 1D00 clear 0 0 0 0 depth 1 203 line 1 point 1 front 901 cull 405 off on off off off off off off off "
+              "off off off off off off off off off fastest fastest fastest fastest fastest");
+}
+
+// With the model-view stack full, a push would overflow: an unturned, unscaled quad makes
+// none, a turned one does.
+TEST_F(RendererTest, OnlyATurnedOrScaledQuadPushesTheMatrix) {
+    GLint most = 0;
+    GLint depth = 0;
+    glGetIntegerv(GL_MAX_MODELVIEW_STACK_DEPTH, &most);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    const GLint start = depth;
+    for (; depth < most; ++depth) glPushMatrix();
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    DrawFlat(Vec2(10, 10), Vec2(20, 20), 0.0f, Vec2::ONE);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    DrawFlat(Vec2(10, 10), Vec2(20, 20), 0.0f, Vec2(2, 2));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_STACK_OVERFLOW));
+    for (glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth); depth > start; --depth) glPopMatrix();
+}

@@ -38,12 +38,12 @@ void Advance(std::int64_t now, std::int64_t frameMs) {
     theApplication.UpdateFrameTime();
 }
 
-Baby& LoadNursery() {
+Baby& LoadNursery(const std::string& name = "Nursery") {
     Script().frequency = 1000;
     Script().counter = 0;
     Timer::Initialize();
     RestartGameRandom();
-    theLevel.Load("Nursery");
+    theLevel.Load(name);
     return *Baby::GetBabies().front();
 }
 
@@ -103,6 +103,46 @@ TEST_F(BabyTest, ABabyThatPassesItsTargetCrawlsOnToTheLevelsEdge) {
         for (int update = 0; update < 100; ++update) baby.Update();
         EXPECT_EQ(baby.GetPosition().x, 1023.0f);
         EXPECT_NEAR(baby.GetPosition().y, start.y + 150 * velocity.y, 0.01);
+    });
+}
+
+// The first draws head out of the level (0.45 degrees from x = 900) and into a blocked
+// cell (from x = 500); the second draw, 202.9 degrees, is taken.
+TEST_F(BabyTest, RejectsTargetsOutsideTheLevelOrWithoutAClearPath) {
+    WriteLevel("Edge", [](int x, int y) { return x == 900 && y == 400 ? 0x00FF00u : 0u; });
+    WriteLevel("Wall", [](int x, int y) {
+        if (x == 500 && y == 400) return 0x00FF00u;
+        return x == 600 && y == 401 ? 0xFF00FFu : 0u;
+    });
+    for (const char* level : {"Edge", "Wall"}) {
+        InFreshProcess([&] {
+            Baby& baby = LoadNursery(level);
+            Advance(16, 16);
+            baby.Update();
+            EXPECT_FLOAT_EQ(baby.GetHeadingDegrees(), 18467 * 3.0518509e-05f * 360.0f) << level;
+            EXPECT_EQ(GameRandom(), 6334);
+        });
+    }
+}
+
+// Boxed in, no direction lets it through: after 256 candidates it keeps its old target
+// and velocity until its next think.
+TEST_F(BabyTest, GivesUpAfter256CandidatesAndKeepsItsTarget) {
+    WriteLevel("Box", [](int x, int y) {
+        if (x == 500 && y == 400) return 0x00FF00u;
+        return std::abs(x - 500) <= 40 && std::abs(y - 400) <= 40 ? 0xFF00FFu : 0u;
+    });
+    InFreshProcess([&] {
+        RestartGameRandom();
+        for (int draw = 0; draw < 256; ++draw) GameRandom();
+        const int next = GameRandom();
+        Baby& baby = LoadNursery("Box");
+        Advance(16, 16);
+        baby.Update();
+        EXPECT_EQ(GameRandom(), next);
+        EXPECT_EQ(baby.GetVelocity().Length(), 0.0f);
+        EXPECT_EQ(baby.GetPosition().x, 500.0f);
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
     });
 }
 

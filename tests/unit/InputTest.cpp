@@ -44,6 +44,15 @@ TEST_F(InputTest, KeysRaisePressRepeatAndReleaseAndKeepTheKeyTable) {
     EXPECT_TRUE(Send(WM_KEYUP, VK_OEM_3));
 }
 
+// Through the engine's window procedure: a key the game claims skips the default
+// processing and answers 0.
+TEST_F(InputTest, AKeyClaimedByTheGameSkipsTheDefaultProcessing) {
+    EngineWindowProcedure(nullptr, WM_KEYDOWN, 'Q', 1);
+    theTestGame.claimsInput = true;
+    EXPECT_EQ(EngineWindowProcedure(nullptr, WM_KEYUP, 'Q', static_cast<LParam>(0xC0000001)), 0);
+    EXPECT_EQ(Calls(), "game HandleInputEvent(1, 81); DefWindowProcA(256); game HandleInputEvent(3, 81); ");
+}
+
 TEST_F(InputTest, SystemKeysNeverReachTheGameOrTheKeyTable) {
     EXPECT_FALSE(Send(WM_SYSKEYDOWN, VK_F10));
     EXPECT_FALSE(Send(WM_SYSKEYUP, VK_F10));

@@ -87,7 +87,7 @@ TEST(FSound, StartsOnAnyMachineWithoutWritingToStandardError) {
 TEST_P(SoundStartFailure, ReportsTheTextOfTheCodeTheCheckReads) {
     EXPECT_EXIT(
         {
-            FSoundTesting::FailNextInit(GetParam().code);
+            FSoundTesting::FailNext(FSoundTesting::INIT, GetParam().code);
             theSoundSystem.Startup();
         },
         ::testing::ExitedWithCode(1), ExactText(FatalStartOutput(GetParam().text)));
@@ -96,6 +96,45 @@ TEST_P(SoundStartFailure, ReportsTheTextOfTheCodeTheCheckReads) {
 INSTANTIATE_TEST_SUITE_P(Sound, SoundStartFailure,
                          ::testing::Values(FailedStart{FMOD_ERR_INIT, "Error initializing output device."},
                                            FailedStart{19, "Unknown error"}, FailedStart{-1, "Unknown error"}));
+
+TEST(SoundSystem, AFailureAtEachStartupCallIsFatal) {
+    for (FSoundTesting::StartCall call :
+         {FSoundTesting::SET_MIN_HARDWARE_CHANNELS, FSoundTesting::SET_MAX_HARDWARE_CHANNELS, FSoundTesting::INIT}) {
+        EXPECT_EXIT(
+            {
+                FSoundTesting::FailNext(call, FMOD_ERR_INIT);
+                theSoundSystem.Startup();
+            },
+            ::testing::ExitedWithCode(1), ExactText(FatalStartOutput("Error initializing output device.")))
+            << call;
+    }
+}
+
+TEST(SoundSystem, ReportsEveryErrorCodeWithItsText) {
+    const char* const texts[] = {
+        "No errors",
+        "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.",
+        "This command failed because FSOUND_Init was not called",
+        "Error initializing output device.",
+        "The output device is already in use and cannot be reused.",
+        "Playing the sound failed.",
+        "Soundcard does not support the features needed for this soundsystem (16bit stereo output)",
+        "Error setting cooperative level for hardware.",
+        "Error creating hardware sound buffer.",
+        "File not found",
+        "Unknown file format",
+        "Error loading file",
+        "Not enough memory ",
+        "The version number of this file format is not supported",
+        "An invalid parameter was passed to this function",
+        "Tried to use an EAX command on a non EAX enabled channel or output.",
+        "Failed to allocate a new channel",
+        "Recording not supported on this device",
+        "Required Mediaplayer codec is not installed",
+    };
+    for (int code = 0; code < 19; ++code) EXPECT_STREQ(TheSoundSystem::GetFmodErrorText(code), texts[code]) << code;
+    for (int code : {19, -1, 1000}) EXPECT_STREQ(TheSoundSystem::GetFmodErrorText(code), "Unknown error");
+}
 
 TEST(SoundSystem, StartupStopsAtTheFirstErrorOfTheLibrary) {
     EXPECT_EXIT(

@@ -2,11 +2,13 @@
 // modes, and every way the window's start-up can fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "Engine/Platform/Script/ScriptedPlatform.h"
 #include "Engine/TheConsole.h"
 #include "Engine/TheVideoSystem.h"
+#include "GameFiles.h"
 #include "TestSupport.h"
 
 namespace {
@@ -95,6 +97,61 @@ void StartFullScreen() {
 
 TEST(VideoWindow, AFullScreenModeGetsAPopupWindowOfItsOwnSizeAtTheOrigin) {
     EXPECT_EXIT(StartFullScreen(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(VideoWindow, AsksForTheFixedPixelFormatAndFitsTheWindowOntoADesktopAnywhere) {
+    struct Fit {
+        Rect desktop;
+        const char* place;  // of the 1030 x 794 window the scripted frame makes
+    };
+    const Fit fits[] = {{{100, 50, 1380, 1074}, "100, 50"},       // smaller: at the top-left corner
+                        {{-1000, -2000, 2000, 600}, "-3, -194"},  // up from below the bottom
+                        {{-2000, -1000, 900, 1000}, "-130, -23"},  // left from beyond the right edge
+                        {{-200, -100, 600, 500}, "-200, -100"}};  // larger: the top-left corner wins
+    for (const Fit& fit : fits) {
+        InFreshProcess([&] {
+            Script().Reset();
+            Script().desktop = fit.desktop;
+            theVideoSystem.SetDesiredDisplayMode(1024, 768, 32, 85, WINDOWED);
+            theVideoSystem.Startup();
+            EXPECT_NE(std::find(Script().calls.begin(), Script().calls.end(),
+                                "CreateWindowExA(UNNAMED APPLICATION : Call theApplication.SetName() from PreInit() to "
+                                "set name!, 0xC80000, " + std::string(fit.place) + ", 1030, 794)"),
+                      Script().calls.end());
+            const PixelFormatDescriptor& format = Script().pixelFormat;
+            EXPECT_EQ(format.nSize, 40);
+            EXPECT_EQ(format.nVersion, 1);
+            EXPECT_EQ(format.dwFlags, 0x25u);  // draw to window, OpenGL, double buffer
+            EXPECT_EQ(format.iPixelType, 0);   // RGBA
+            EXPECT_EQ(format.cColorBits, 32);
+            EXPECT_EQ(format.cAccumBits, 0);
+            EXPECT_EQ(format.cDepthBits, 16);
+            EXPECT_EQ(format.cStencilBits, 0);
+            EXPECT_EQ(format.iLayerType, 0);  // main plane
+            theVideoSystem.Shutdown();
+        });
+    }
+}
+
+TEST(VideoWindow, RefusesASecondStartAndDestructionWhileRunning) {
+    const std::string twice = "TheVideoSystem was initialized twice; either a second TheVideoSystem was started or "
+                              "Startup() was called on an already-running system.";
+    EXPECT_EXIT(
+        {
+            Script().Reset();
+            theVideoSystem.Startup();
+            theVideoSystem.Startup();
+        },
+        ::testing::ExitedWithCode(1), ContainsText(Report("Engine/TheVideoSystem.cpp", "!_isInitialized", twice)));
+    EXPECT_EXIT(
+        {
+            Script().Reset();
+            theVideoSystem.Startup();
+            theVideoSystem.~TheVideoSystem();
+        },
+        ::testing::ExitedWithCode(1),
+        ContainsText(Report("Engine/TheVideoSystem.cpp", "!_isInitialized",
+                            "TheVideoSystem was destroyed while running; Shutdown() should be called first!")));
 }
 
 TEST(VideoWindow, EveryFailedStepOfTheStartupIsFatal) {

@@ -136,6 +136,7 @@ DeviceContextHandle Platform::GetDC(WindowHandle window) { return Script().Fails
 
 int Platform::ChoosePixelFormat(DeviceContextHandle /*dc*/, const PixelFormatDescriptor& descriptor) {
     Script().Log(Describe("ChoosePixelFormat", descriptor.cColorBits));
+    Script().pixelFormat = descriptor;
     return Script().Fails("ChoosePixelFormat") ? 0 : 1;
 }
 

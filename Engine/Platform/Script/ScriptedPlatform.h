@@ -24,6 +24,7 @@ struct ScriptedPlatform {
     std::vector<DeviceMode> driverModes;
     Rect desktop = {0, 0, 1024, 768};
     DeviceMode switchedTo = {};  // the last record handed to ChangeDisplaySettingsA
+    PixelFormatDescriptor pixelFormat = {};  // the last descriptor handed to ChoosePixelFormat
 
     // Cursor.
     Point cursor = {0, 0};
