@@ -3,13 +3,18 @@
 // refuse the switch on demand, and its message box stands in for the user's click.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+// After GoogleTest, whose names X11's macros would replace.
+#include <SDL_syswm.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 
 #include "../unit/TestSupport.h"
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/Platform/Platform.h"
+#include "Engine/Platform/Sdl/SdlPlaque.h"
 #include "Engine/Platform/Sdl/SdlState.h"
 #include "Engine/Platform/WindowsConstants.h"
 #include "Engine/TheVideoSystem.h"
@@ -51,6 +56,33 @@ int Attribute(SDL_GLattr attribute) {
     int value = -1;
     SDL_GL_GetAttribute(attribute, &value);
     return value;
+}
+
+// Ends the child with 0 when the plaque drawn through the window surface is on screen.
+void ShowPlaqueOnSurface() {
+    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
+    Platform::ShowWindow(window, SW_SHOW);
+    const SDL_GLContext context = SDL_GL_GetCurrentContext();
+    const PlaqueDescription plaque = {{0, 0, 64, 64}, 0x440000, 0xFF8888,
+                                      {20, 10, 0, 0, 200, 0, 0, 0, 0, 4, 0, 2, 0x30, "Tahoma"}, "HH", 4, 20};
+    DrawPlaqueOnSurface(SdlWindowOf(window), plaque);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 64, 64, AllPlanes, ZPixmap);
+    int textTop = 64;
+    int textBottom = -1;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (XGetPixel(image, x, y) != 0x8888FF) continue;
+            textTop = std::min(textTop, y);
+            textBottom = std::max(textBottom, y);
+        }
+    }
+    const bool isBackground = XGetPixel(image, 60, 2) == 0x000044;
+    XDestroyImage(image);
+    const bool isText = textTop >= 20 && textBottom < 40;
+    std::exit(isBackground && isText && SDL_GL_GetCurrentContext() == context ? 0 : 2);
 }
 
 }  // namespace
@@ -118,4 +150,10 @@ TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
             std::exit(Attribute(SDL_GL_RED_SIZE) >= 8 && isDoubleBuffered == GL_TRUE && window != nullptr ? 0 : 2);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// The way other video drivers than X11 show the plaque, tried on X11: the area dark blue,
+// the text light blue below its top-left corner, and the caller's context current after.
+TEST(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
+    EXPECT_EXIT(ShowPlaqueOnSurface(), ::testing::ExitedWithCode(0), "");
 }

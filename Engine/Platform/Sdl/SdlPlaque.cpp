@@ -1,10 +1,12 @@
-// The start-up plaque drawn with plain X calls, which work on the window before and while
-// its OpenGL context is made. Other video drivers show no plaque.
+// The start-up plaque, drawn on the window before and while its OpenGL context is made:
+// with plain X calls on X11, through SDL's window surface on any other video driver.
+#include "SdlPlaque.h"
+
 #include <SDL_syswm.h>
 
 #include <cstring>
 
-#include "../Platform.h"
+#include "SdlFontFace.h"
 #include "SdlState.h"
 
 namespace {
@@ -56,12 +58,64 @@ void DrawOnX11(Display* display, ::Window window, const PlaqueDescription& plaqu
     XSync(display, False);
 }
 
+Uint32 SurfaceColor(const SDL_Surface* surface, std::uint32_t colorRef) {
+    return SDL_MapRGB(surface->format, colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+}
+
+// One bit a pixel, as GDI writes a font without smoothing.
+void DrawGlyph(SDL_Surface* surface, const FT_Bitmap& bitmap, int left, int top, Uint32 color) {
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+        const unsigned char* bits = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
+        for (unsigned column = 0; column < bitmap.width; ++column) {
+            if ((bits[column / 8] & (0x80 >> (column % 8))) == 0) continue;
+            const SDL_Rect pixel = {left + static_cast<int>(column), top + static_cast<int>(row), 1, 1};
+            SDL_FillRect(surface, &pixel, color);
+        }
+    }
+}
+
+// The given point is the text's top-left corner.
+void WriteOnSurface(SDL_Surface* surface, const PlaqueDescription& plaque) {
+    const SdlFontFace font(plaque.font.faceName, plaque.font.height);
+    const FT_Face face = font.GetFace();
+    if (face == nullptr) return;
+    const Uint32 color = SurfaceColor(surface, plaque.textColor);
+    const int baseline = plaque.textY + static_cast<int>(face->size->metrics.ascender / 64);
+    int penX = plaque.textX;
+    for (const char* byte = plaque.text; *byte != '\0'; ++byte) {
+        const FT_UInt glyph = FT_Get_Char_Index(face, SdlFontFace::CodePointOfByte(static_cast<unsigned char>(*byte)));
+        if (FT_Load_Glyph(face, glyph, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) continue;
+        DrawGlyph(surface, face->glyph->bitmap, penX + face->glyph->bitmap_left, baseline - face->glyph->bitmap_top,
+                  color);
+        penX += static_cast<int>(face->glyph->advance.x / 64);
+    }
+}
+
 }  // namespace
 
+// The surface gives the window a picture of its own before any context exists. SDL may
+// show it with a context of its own, so the one current before is made current again.
+void DrawPlaqueOnSurface(SDL_Window* window, const PlaqueDescription& plaque) {
+    SDL_Window* currentWindow = SDL_GL_GetCurrentWindow();
+    SDL_GLContext currentContext = SDL_GL_GetCurrentContext();
+    if (SDL_Surface* surface = SDL_GetWindowSurface(window)) {
+        const SDL_Rect area = {plaque.area.left, plaque.area.top, plaque.area.right - plaque.area.left,
+                               plaque.area.bottom - plaque.area.top};
+        SDL_FillRect(surface, &area, SurfaceColor(surface, plaque.backgroundColor));
+        WriteOnSurface(surface, plaque);
+        SDL_UpdateWindowSurface(window);
+    }
+    if (currentContext != nullptr) SDL_GL_MakeCurrent(currentWindow, currentContext);
+}
+
 void Platform::DrawPlaque(DeviceContextHandle dc, const PlaqueDescription& plaque) {
+    SDL_Window* window = SdlWindowOf(dc);
+    if (window == nullptr) return;
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    SDL_Window* window = SdlWindowOf(dc);
-    if (window == nullptr || !SDL_GetWindowWMInfo(window, &info)) return;
-    if (info.subsystem == SDL_SYSWM_X11) DrawOnX11(info.info.x11.display, info.info.x11.window, plaque);
+    if (SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11) {
+        DrawOnX11(info.info.x11.display, info.info.x11.window, plaque);
+    } else {
+        DrawPlaqueOnSurface(window, plaque);
+    }
 }
