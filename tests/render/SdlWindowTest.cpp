@@ -1,6 +1,7 @@
-// The SDL backend's full-screen switch and pixel formats, each in a child process with a
-// window of its own. This program's own SDL_SetWindowFullscreen stands in front of SDL's to
-// refuse the switch on demand, and its message box stands in for the user's click.
+// The SDL backend's windows against the real X server, each in a child process with a
+// window of its own: the full-screen switch, pixel formats, the surface plaque and a focus
+// loss. This program's own SDL_SetWindowFullscreen stands in front of SDL's to refuse the
+// switch on demand, and its message box stands in for the user's click.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 // After GoogleTest, whose names X11's macros would replace.
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "../unit/TestSupport.h"
 #include "Engine/Platform/OpenGL.h"
@@ -85,6 +87,48 @@ void ShowPlaqueOnSurface() {
     std::exit(isBackground && isText && SDL_GL_GetCurrentContext() == context ? 0 : 2);
 }
 
+// The messages waiting within a second, until one of the given code.
+std::vector<Message> MessagesUntil(std::uint32_t code) {
+    std::vector<Message> messages;
+    for (int turn = 0; turn < 100; ++turn) {
+        Message message = {};
+        while (Platform::PeekMessageA(&message)) {
+            messages.push_back(message);
+            if (message.message == code) return messages;
+        }
+        SDL_Delay(10);
+    }
+    return messages;
+}
+
+// Ends the child with 0 when a letter held down (by XTest, through xdotool) while another X
+// window takes the focus gives no WM_KEYUP before WM_ACTIVATEAPP 0.
+void HoldAKeyWhileTheFocusGoes() {
+    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
+    Platform::ShowWindow(window, SW_SHOW);
+    Platform::SetFocus(window);
+    MessagesUntil(WM_ACTIVATEAPP);
+    if (std::system("xdotool keydown a") != 0 || MessagesUntil(WM_KEYDOWN).back().wParam != 'A') std::exit(3);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
+    Display* display = info.info.x11.display;
+    const ::Window other = XCreateSimpleWindow(display, DefaultRootWindow(display), 100, 100, 10, 10, 0, 0, 0);
+    XMapWindow(display, other);
+    XWindowAttributes attributes = {};
+    for (int turn = 0; turn < 100 && attributes.map_state != IsViewable; ++turn) {
+        XGetWindowAttributes(display, other, &attributes);
+        SDL_Delay(10);
+    }
+    XSetInputFocus(display, other, RevertToParent, CurrentTime);
+    XSync(display, False);
+    const std::vector<Message> messages = MessagesUntil(WM_ACTIVATEAPP);
+    std::system("xdotool keyup a");
+    const bool isKeyReleased = std::any_of(messages.begin(), messages.end(),
+                                           [](const Message& message) { return message.message == WM_KEYUP; });
+    std::exit(!messages.empty() && messages.back().wParam == 0 && !isKeyReleased ? 0 : 2);
+}
+
 }  // namespace
 
 extern "C" int SDL_SetWindowFullscreen(SDL_Window* window, Uint32 flags) {
@@ -156,4 +200,8 @@ TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
 // the text light blue below its top-left corner, and the caller's context current after.
 TEST(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
     EXPECT_EXIT(ShowPlaqueOnSurface(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(SdlFocus, AKeyHeldWhileAnotherWindowTakesTheFocusStaysDown) {
+    EXPECT_EXIT(HoldAKeyWhileTheFocusGoes(), ::testing::ExitedWithCode(0), "");
 }
