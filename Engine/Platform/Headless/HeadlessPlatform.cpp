@@ -82,8 +82,14 @@ void Platform::SwapBuffers(DeviceContextHandle /*dc*/) {}
 
 void Platform::DrawPlaque(DeviceContextHandle /*dc*/, const PlaqueDescription& /*plaque*/) {}
 
-void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, const FontDescription& /*font*/, std::uint32_t /*first*/,
-                              std::uint32_t /*count*/, std::uint32_t /*listBase*/) {}
+FontHandle Platform::CreateFontIndirectA(const FontDescription& /*font*/) { return nullptr; }
+
+FontHandle Platform::SelectObject(DeviceContextHandle /*dc*/, FontHandle /*font*/) { return nullptr; }
+
+void Platform::DeleteObject(FontHandle /*font*/) {}
+
+void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t /*first*/, std::uint32_t /*count*/,
+                              std::uint32_t /*listBase*/) {}
 
 bool Platform::GetCursorPos(Point* /*position*/) { return false; }
 
