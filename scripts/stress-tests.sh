@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests N times over, two at a time, while a CPU-heavy job keeps every
 # core busy, and tells how many runs failed and which tests failed how often: a test that
-# fails here by chance would fail in CI by chance. Each run holds the Linux program's tests
-# and the Windows programs' tests under Wine (64-bit, and 32-bit in a 32-bit prefix).
+# fails here by chance would fail in CI by chance. Each run holds the Linux program's tests,
+# the Linux test programs that open windows, and the Windows programs' tests under Wine
+# (64-bit, and 32-bit in a 32-bit prefix).
 # Usage: scripts/stress-tests.sh N
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ runs=${1:?usage: $0 N}
 scripts/install-packages.sh test
 
 # preset, build folder, tests
-suites=("linux build ^e2e\." "win64 build-win64 ^windows_e2e$" "win32 build-win32 ^windows_e2e$")
+suites=("linux build ^(e2e\.|render_tests$|game_drawing_tests$|sdl_window_tests$)" "win64 build-win64 ^windows_e2e$" "win32 build-win32 ^windows_e2e$")
 for suite in "${suites[@]}"; do
     read -r preset _ _ <<<"$suite"
     cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" >/dev/null

@@ -129,6 +129,26 @@ void HoldAKeyWhileTheFocusGoes() {
     std::exit(!messages.empty() && messages.back().wParam == 0 && !isKeyReleased ? 0 : 2);
 }
 
+// Xvfb resets a connection it accepts in the same turn as it closes another, so the next
+// child must not connect while the last child's connection is still being closed. Two round
+// trips on a connection of the parent's own see that close through before the next child.
+void LetTheServerCloseTheLastChild() {
+    static Display* const display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    XSync(display, False);
+    XSync(display, False);
+}
+
+// Every test here starts its children once the server has seen its last child go.
+class SdlWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { LetTheServerCloseTheLastChild(); }
+};
+using SdlFullScreen = SdlWindowTest;
+using SdlContextFormat = SdlWindowTest;
+using SdlPlaque = SdlWindowTest;
+using SdlFocus = SdlWindowTest;
+
 }  // namespace
 
 extern "C" int SDL_SetWindowFullscreen(SDL_Window* window, Uint32 flags) {
@@ -143,7 +163,7 @@ extern "C" int SDL_ShowSimpleMessageBox(Uint32 /*flags*/, const char* title, con
     return 0;
 }
 
-TEST(SdlFullScreen, ARefusedSwitchIsFatal) {
+TEST_F(SdlFullScreen, ARefusedSwitchIsFatal) {
     EXPECT_EXIT(
         {
             isSwitchRefused = true;
@@ -154,7 +174,7 @@ TEST(SdlFullScreen, ARefusedSwitchIsFatal) {
                      "fullscreen mode matching \""));
 }
 
-TEST(SdlFullScreen, TheSwitchMakesTheWindowFullScreenOnTheModeUntilShutdown) {
+TEST_F(SdlFullScreen, TheSwitchMakesTheWindowFullScreenOnTheModeUntilShutdown) {
     EXPECT_EXIT(
         {
             StartFullScreen();
@@ -176,7 +196,7 @@ TEST(SdlFullScreen, TheSwitchMakesTheWindowFullScreenOnTheModeUntilShutdown) {
 
 // SDL gives a window its visual when it makes it: a window made for another format is made
 // anew behind the same handle, and the context has what the descriptor asked for.
-TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
+TEST_F(SdlContextFormat, TheContextHasTheDescriptorsFormat) {
     EXPECT_EXIT(
         {
             const WindowHandle window = WindowWithPixelFormat(16, 0, 24);
@@ -186,6 +206,7 @@ TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
             std::exit(hasSizes && isDoubleBuffered == GL_FALSE && window == TheWindowHandle() ? 0 : 2);
         },
         ::testing::ExitedWithCode(0), "");
+    LetTheServerCloseTheLastChild();
     EXPECT_EXIT(
         {
             const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
@@ -198,10 +219,10 @@ TEST(SdlPixelFormat, TheContextHasTheDescriptorsFormat) {
 
 // The way other video drivers than X11 show the plaque, tried on X11: the area dark blue,
 // the text light blue below its top-left corner, and the caller's context current after.
-TEST(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
+TEST_F(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
     EXPECT_EXIT(ShowPlaqueOnSurface(), ::testing::ExitedWithCode(0), "");
 }
 
-TEST(SdlFocus, AKeyHeldWhileAnotherWindowTakesTheFocusStaysDown) {
+TEST_F(SdlFocus, AKeyHeldWhileAnotherWindowTakesTheFocusStaysDown) {
     EXPECT_EXIT(HoldAKeyWhileTheFocusGoes(), ::testing::ExitedWithCode(0), "");
 }
