@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 #include "Platform/Platform.h"
 #include "Platform/WindowsConstants.h"
@@ -12,6 +13,8 @@
 namespace {
 
 bool _isInAssertionFailure = false;
+bool _isProcessEnding = false;  // the runtime's exit has begun: static objects are going away
+AssertionHook _assertionHook = nullptr;
 
 constexpr std::uint32_t FATAL_BOX_STYLE = MB_OK | MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND | MB_TOPMOST;
 
@@ -21,7 +24,18 @@ void ShowFatalBox(const char* text, const char* captionFormat) {
     Platform::MessageBoxA(TheVideoSystem::GetWindowHandle(), text, caption, FATAL_BOX_STYLE);
 }
 
+void OnProcessEnd() { _isProcessEnding = true; }
+
+void OnOutOfMemory() { FATAL_ERROR("Out of memory: an allocation of the engine or a library failed\n"); }
+
 }  // namespace
+
+void InstallFailureHooks() {
+    std::atexit(OnProcessEnd);
+    std::set_new_handler(OnOutOfMemory);
+}
+
+void SetAssertionHook(AssertionHook hook) { _assertionHook = hook; }
 
 void FormatStringV(char* buffer, std::size_t size, const char* format, std::va_list arguments) {
     if (size == 0) return;
@@ -48,7 +62,6 @@ void DebugPrintf(const char* format, ...) {
 void AssertionFailure(int line, const char* fileName, const char* scope, const char* expressionText,
                       const char* messageFormat, ...) {
     if (_isInAssertionFailure) std::_Exit(1);
-    _isInAssertionFailure = true;
 
     char message[ASSERTION_TEXT_SIZE];
     std::va_list arguments;
@@ -59,7 +72,11 @@ void AssertionFailure(int line, const char* fileName, const char* scope, const c
     char report[ASSERTION_TEXT_SIZE];
     FormatString(report, sizeof(report), "ASSERTION FAILURE:\n%s(%d):  (%s)\nExpression was: ( %s )\n\n   %s\n",
                  fileName, line, scope, expressionText, message);
+    if (_assertionHook != nullptr) _assertionHook(report);
+    _isInAssertionFailure = true;
     Platform::OutputDebugStringA(report);
+    // After the entry point: the services, the window and the name's users may be gone.
+    if (_isProcessEnding) std::_Exit(1);
 
     // Leave full screen and hide the window, so that the boxes are seen.
     Platform::ChangeDisplaySettingsA(nullptr, 0);

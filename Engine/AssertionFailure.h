@@ -21,6 +21,16 @@ constexpr std::size_t ASSERTION_TEXT_SIZE = 2048;
 ENGINE_NO_RETURN void AssertionFailure(int line, const char* fileName, const char* scope, const char* expressionText,
                                        const char* messageFormat, ...) ENGINE_PRINTF_FORMAT(5, 6);
 
+// Called by the entry point once static construction is over: from the runtime's exit on, a
+// failure only reports (static objects are being destroyed), and a failed allocation that
+// nothing else checks becomes a fatal error.
+void InstallFailureHooks();
+
+// For tests that must live through failures (the fuzz targets): the hook receives each
+// report before anything is shown or shut down, and must not return.
+using AssertionHook = void (*)(const char* report);
+void SetAssertionHook(AssertionHook hook);
+
 // printf into buffer, never more than size bytes, always terminated.
 void FormatString(char* buffer, std::size_t size, const char* format, ...) ENGINE_PRINTF_FORMAT(3, 4);
 

@@ -1,4 +1,5 @@
 // The engine's entry and its message pump; each target's own entry point calls EngineMain.
+#include "AssertionFailure.h"
 #include "Platform/Platform.h"
 #include "Platform/WindowsConstants.h"
 #include "TheApplication.h"
@@ -30,6 +31,7 @@ LResult EngineWindowProcedure(WindowHandle window, std::uint32_t message, WParam
 }
 
 int EngineMain(InstanceHandle instance, const char* commandLine) {
+    InstallFailureHooks();
     theApplication.SetEntryArguments(instance, commandLine);
     theApplication.Startup();
     RunMessageLoop();

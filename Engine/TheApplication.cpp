@@ -35,9 +35,11 @@ TheApplication::~TheApplication() {
                       "TheApplication was destroyed while running; RequestShutdown() should be called first!");
 }
 
-// Built on first use, so that a failure during static construction can already name it.
+// Built on first use, so that a failure during static construction can already name it,
+// and never destroyed, so that a failure during static destruction still can.
 std::string& TheApplication::_Name() {
-    static std::string name = "UNNAMED APPLICATION : Call theApplication.SetName() from PreInit() to set name!";
+    static std::string& name =
+        *new std::string("UNNAMED APPLICATION : Call theApplication.SetName() from PreInit() to set name!");
     return name;
 }
 
