@@ -1,12 +1,57 @@
 #include "SdlCloseSignals.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <csignal>
 
 namespace {
 
 volatile std::sig_atomic_t closeSignals = 0;
+volatile std::sig_atomic_t isFatalBoxShowing = 0;
 
-void OnCloseSignal(int /*signal*/) { closeSignals = 1; }
+// "/proc/self/task/<pid>/children" without the formatter, which a signal handler may not use.
+void ChildrenListPath(char* path) {
+    const char prefix[] = "/proc/self/task/";
+    char* end = path;
+    for (const char* character = prefix; *character != '\0'; ++character) *end++ = *character;
+    char digits[16];
+    int count = 0;
+    for (pid_t pid = getpid(); pid > 0; pid /= 10) digits[count++] = static_cast<char>('0' + pid % 10);
+    while (count > 0) *end++ = digits[--count];
+    const char suffix[] = "/children";
+    for (const char* character = suffix; *character != '\0'; ++character) *end++ = *character;
+    *end = '\0';
+}
+
+// The box is drawn by a child process of the main thread (SDL forks one); it goes too.
+void KillChildren() {
+    char path[64];
+    ChildrenListPath(path);
+    const int list = open(path, O_RDONLY | O_CLOEXEC);
+    if (list < 0) return;
+    char text[256];
+    const ssize_t length = read(list, text, sizeof(text));
+    close(list);
+    pid_t child = 0;
+    for (ssize_t i = 0; i < length; ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            child = child * 10 + (text[i] - '0');
+        } else if (child > 0) {
+            kill(child, SIGKILL);
+            child = 0;
+        }
+    }
+}
+
+// Nothing answers a close request while a fatal error's box waits: the process ends.
+void OnCloseSignal(int /*signal*/) {
+    if (isFatalBoxShowing != 0) {
+        KillChildren();
+        _exit(1);
+    }
+    closeSignals = 1;
+}
 
 }  // namespace
 
@@ -20,3 +65,7 @@ bool TakeCloseSignal() {
     closeSignals = 0;
     return true;
 }
+
+void SetFatalBoxShowing(bool isShowing) { isFatalBoxShowing = isShowing ? 1 : 0; }
+
+bool IsFatalBoxShowing() { return isFatalBoxShowing != 0; }

@@ -6,3 +6,8 @@ void InstallCloseSignals();
 
 // True once for each close signal received since the last call.
 bool TakeCloseSignal();
+
+// While a fatal error's box is showing, a close signal ends the process at once with exit
+// code 1.
+void SetFatalBoxShowing(bool isShowing);
+bool IsFatalBoxShowing();

@@ -1,6 +1,7 @@
 #include "../OpenGL.h"
 #include "../Platform.h"
 #include "../WindowsConstants.h"
+#include "SdlDisplayErrors.h"
 #include "SdlState.h"
 #include "SdlWindowMaker.h"
 
@@ -49,6 +50,7 @@ bool Platform::SetPixelFormat(DeviceContextHandle dc, int pixelFormat, const Pix
 RenderingContextHandle Platform::CreateContext(DeviceContextHandle dc) {
     SDL_Window* window = SdlWindowOf(dc);
     if (window == nullptr) return nullptr;
+    WatchDisplayOf(window);
     SdlState& state = TheSdlState();
     state.context = SDL_GL_CreateContext(window);
     return state.context;

@@ -1,9 +1,15 @@
 #include "../Platform.h"
+#include "SdlCloseSignals.h"
+#include "SdlDisplayErrors.h"
 #include "SdlState.h"
 
-// A modal box that waits for the user; where no display can be opened it shows nothing and
-// returns at once, leaving the report on standard error alone.
+// A modal box that waits for the user; where no display can be opened, or the display was
+// lost, it shows nothing and returns at once, leaving the report on standard error alone.
 int Platform::MessageBoxA(WindowHandle owner, const char* text, const char* caption, std::uint32_t /*style*/) {
+    if (IsDisplayLost()) return 0;
     SDL_Window* window = TheSdlState().isWindowClosed ? nullptr : SdlWindowOf(owner);
-    return SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, window) == 0 ? 1 : 0;
+    SetFatalBoxShowing(true);
+    const int result = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, window) == 0 ? 1 : 0;
+    SetFatalBoxShowing(false);
+    return result;
 }

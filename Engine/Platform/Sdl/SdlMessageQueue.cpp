@@ -1,6 +1,7 @@
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "SdlCloseSignals.h"
+#include "SdlDisplayErrors.h"
 #include "SdlEventTranslator.h"
 #include "SdlState.h"
 
@@ -15,10 +16,12 @@ bool Platform::PeekMessageA(Message* message) {
         *message = Message{TheWindowHandle(), WM_CLOSE, 0, 0};
         return true;
     }
+    CheckDisplay();
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         if (TranslateSdlEvent(event, TheWindowHandle(), message)) return true;
     }
+    CheckDisplay();
     return false;
 }
 

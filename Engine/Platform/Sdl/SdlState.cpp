@@ -1,5 +1,7 @@
 #include "SdlState.h"
 
+#include "SdlDisplayErrors.h"
+
 SdlState& TheSdlState() {
     static SdlState state;
     return state;
@@ -7,7 +9,10 @@ SdlState& TheSdlState() {
 
 bool EnsureSdlVideo() {
     SdlState& state = TheSdlState();
-    if (!state.isVideoReady) state.isVideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!state.isVideoReady) {
+        InstallDisplayErrorHandlers();
+        state.isVideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    }
     return state.isVideoReady;
 }
 

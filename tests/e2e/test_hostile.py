@@ -1,0 +1,66 @@
+"""The real program under hostile conditions: its X server killed under it, a close signal
+while a fatal box waits, too little address space to start."""
+import os
+import re
+import signal
+import stat
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+import harness  # noqa: E402
+from test_game import FLOOR, NAME, report_pattern, shutdown_lines, startup_lines  # noqa: E402
+
+# The address-space limit under which the display connection or the GL context cannot be
+# made (the running game takes about 730 MB, most of it the GL driver's threads).
+LOW_ADDRESS_SPACE_KB = 200000
+FATAL_BOXES = [NAME + " : Program Error", NAME + " : Emergency Shutdown"]
+
+
+class HostileTest(unittest.TestCase):
+    def setUp(self):
+        self.screen = harness.VirtualScreen().__enter__()
+        self.addCleanup(self.screen.__exit__)
+        self.game = harness.Game(self.screen)
+        self.addCleanup(self.game.close)
+        harness.write_sprites(self.game.folder)
+
+    def test_a_lost_display_ends_through_the_fatal_path_without_boxes(self):
+        harness.write_level(self.game.folder, "Level02", {(500, 400): (0, 255, 0)}, FLOOR)
+        self.game.start()
+        self.screen.find_window(NAME)
+        self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
+        self.screen.server.send_signal(signal.SIGKILL)
+        code, errors = self.game.finish(timeout=5)
+        self.assertEqual(code, 1)
+        self.assertRegex(errors, "^" + re.escape(startup_lines("Spawned baby at (500,400)\n")) + report_pattern(
+            "Engine/Platform/Sdl/SdlDisplayErrors.cpp", "!isDisplayLost",
+            'The connection to the display "%s" was lost.\n' % self.screen.display) + re.escape(shutdown_lines()) + "$")
+
+    def test_a_close_signal_ends_a_waiting_fatal_box_with_1(self):
+        self.game.start()
+        self.screen.find_window(FATAL_BOXES[0])
+        self.game.signal(harness.TERMINATE)
+        code, errors = self.game.finish(timeout=5)
+        self.assertEqual(code, 1)
+        self.assertIn('Image::LoadFromFile : failed to open "levels\\Level02_image.tga"\n', errors)
+
+    @unittest.skipIf(os.environ.get("CRIBBLESTORM_SANITIZED"), "the sanitizers reserve more address space than this")
+    def test_too_little_address_space_is_reported_in_two_boxes_and_ends_with_1(self):
+        harness.write_level(self.game.folder, "Level02", {}, FLOOR)
+        wrapper = os.path.join(self.game.folder, "limited.sh")
+        with open(wrapper, "w") as script:
+            script.write('#!/bin/sh\nulimit -v %d\nexec "%s"\n' % (LOW_ADDRESS_SPACE_KB, self.game.program))
+        os.chmod(wrapper, stat.S_IRWXU)
+        self.game.program = wrapper
+        self.game.start()
+        for caption in FATAL_BOXES:
+            self.screen.close_box(caption)
+        code, errors = self.game.finish(timeout=10)
+        self.assertEqual(code, 1)
+        self.assertRegex(errors, r"\nASSERTION FAILURE:\n[^\n]+\(\d+\):  \(ALL BUILDS\)\n")
+        self.assertTrue(errors.endswith(shutdown_lines()), errors[-800:])
+
+
+if __name__ == "__main__":
+    unittest.main()
