@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "AssertionFailure.h"
@@ -25,14 +26,6 @@ void ReadLittleEndian(std::FILE* file, Field* field) {
     *field = value;
 }
 
-std::uint64_t RemainingBytes(std::FILE* file) {
-    const long position = std::ftell(file);
-    if (position < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long end = std::ftell(file);
-    std::fseek(file, position, SEEK_SET);
-    return end > position ? static_cast<std::uint64_t>(end - position) : 0;
-}
-
 }  // namespace
 
 Image::Image(const std::string& fileName)
@@ -41,7 +34,7 @@ Image::Image(const std::string& fileName)
     LoadFromFile(fileName);
 }
 
-Image::~Image() { delete[] _pixels; }
+Image::~Image() { std::free(_pixels); }
 
 void Image::LoadFromFile(const std::string& fileName) {
     std::FILE* file = Platform::OpenFile(fileName.c_str(), "rb");
@@ -86,9 +79,12 @@ void Image::_ReadPixels(std::FILE* file) {
                       static_cast<int>(_width), static_cast<int>(_height));
     const auto pixelBytes = static_cast<std::uint32_t>(wideByteCount);
     // A header may promise more than the file holds; that is known before allocating.
-    std::size_t bytesRead = std::min<std::uint64_t>(RemainingBytes(file), pixelBytes);
+    std::size_t bytesRead = std::min<std::uint64_t>(Platform::FileBytesLeft(file), pixelBytes);
     if (bytesRead == pixelBytes) {
-        _pixels = new std::uint8_t[pixelBytes];
+        // The size comes from the file, so running out of memory is the file's failure.
+        _pixels = static_cast<std::uint8_t*>(std::malloc(pixelBytes == 0 ? 1 : pixelBytes));
+        ASSERT_ALL_BUILDS(_pixels, "Image::_LoadTGAFromFile : cannot allocate %u bytes for the pixels of %s\n",
+                          static_cast<unsigned>(pixelBytes), _fileName.c_str());
         bytesRead = std::fread(_pixels, 1, pixelBytes, file);
     }
     ASSERT_ALL_BUILDS(bytesRead == pixelBytes, "");

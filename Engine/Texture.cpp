@@ -1,5 +1,6 @@
 #include "Texture.h"
 
+#include "AssertionFailure.h"
 #include "Image.h"
 #include "Platform/OpenGL.h"
 
@@ -19,4 +20,9 @@ Texture::Texture(const Image& image)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(_glInternalFormat), _width, _height, 0, image._glPixelFormat,
                  GL_UNSIGNED_BYTE, image._pixels);
+    // The driver's copy is as large as the file's pixel block.
+    ASSERT_ALL_BUILDS(glGetError() != GL_OUT_OF_MEMORY,
+                      "Texture : cannot allocate %u bytes for the texture of %s\n",
+                      static_cast<unsigned>(std::uint32_t{_width} * _height * (_bitsPerPixel / 8u)),
+                      image._fileName.c_str());
 }

@@ -193,4 +193,8 @@ int ShowCursor(bool show);
 // A resource file relative to the working folder; '\' and '/' both separate folders.
 std::FILE* OpenFile(const char* fileName, const char* mode);
 
+// The bytes from an open file's position to its end, whatever its size (_ftelli64 and
+// _fseeki64); 0 where the file cannot tell.
+std::uint64_t FileBytesLeft(std::FILE* file);
+
 }  // namespace Platform
