@@ -229,3 +229,18 @@ TEST(EngineLifecycle, StartingTwiceOrDestroyingWhileRunningIsFatal) {
         },
         ExitedWithCode(1), ExactText(StartupLines() + destroyed + FatalBoxes(NAME, destroyed, true) + ShutdownLines(true)));
 }
+
+// Xlib's exit, or any library's: the services are destroyed while running, and the first
+// destructor's failure reports without boxes or a shutdown, whose objects may be gone.
+TEST(EngineLifecycle, AFailureAfterTheRuntimesExitBeganOnlyReports) {
+    const std::string report = Report("Engine/TheRenderer.cpp", "!_isInitialized",
+                                      "TheRenderer was destroyed while running; Shutdown() should be called first!");
+    EXPECT_EXIT(
+        {
+            PrepareGame();
+            InstallFailureHooks();
+            theApplication.Startup();
+            std::exit(0);
+        },
+        ExitedWithCode(1), ExactText(StartupLines() + report));
+}

@@ -2,9 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#endif
 
 #include "Engine/Image.h"
 #include "Engine/Platform/OpenGL.h"
+#include "Engine/Platform/Platform.h"
 #include "TestSupport.h"
 
 namespace {
@@ -23,6 +29,19 @@ void ExpectRefused(const std::string& expression, const std::string& message) {
     EXPECT_EXIT(Image("levels\\x.tga"), ::testing::ExitedWithCode(1),
                 ExactText(report + FatalBoxes(NAME, report) + ShutdownLines(false)));
 }
+
+#if defined(__linux__)
+// Lets the process grow by `bytes` only, so that a larger allocation fails.
+void LimitAddressSpaceToWhatIsUsedPlus(std::uint64_t bytes) {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    std::uint64_t usedKiB = 0;
+    while (status >> field && field != "VmSize:") {}
+    status >> usedKiB;
+    const rlimit limit = {usedKiB * 1024 + bytes, usedKiB * 1024 + bytes};
+    setrlimit(RLIMIT_AS, &limit);
+}
+#endif
 
 class ImageTest : public ::testing::Test {
 protected:
@@ -99,3 +118,47 @@ TEST_F(ImageTest, TurnsAwayEveryOtherKindOfFile) {
     WriteTga("levels/x.tga", 32767, 32767, 32, Counting(64));
     ExpectRefused("bytesRead == pixelBytes", "");
 }
+
+// A file of the given size, sparse where the file system allows: one byte at the end.
+void WriteSparseFile(const std::string& path, const std::vector<std::uint8_t>& start, std::int64_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(start.data(), 1, start.size(), file);
+#if defined(_WIN32)
+    ASSERT_EQ(_fseeki64(file, size - 1, SEEK_SET), 0);
+#else
+    ASSERT_EQ(fseeko(file, size - 1, SEEK_SET), 0);
+#endif
+    std::fputc(0, file);
+    std::fclose(file);
+}
+
+TEST_F(ImageTest, MeasuresWhatIsLeftOfFilesLargerThanAnyLongOnEveryTarget) {
+    const std::int64_t size = (std::int64_t{5} << 30) + 7;  // past 2 GiB and past 4 GiB
+    WriteSparseFile("huge.bin", {1, 2, 3}, size);
+    std::FILE* file = std::fopen("huge.bin", "rb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(std::fgetc(file), 1);
+    EXPECT_EQ(Platform::FileBytesLeft(file), static_cast<std::uint64_t>(size - 1));
+    EXPECT_EQ(std::fgetc(file), 2);  // the position is kept
+    std::fclose(file);
+    std::filesystem::remove("huge.bin");
+}
+
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST_F(ImageTest, APixelBlockThatCannotBeAllocatedIsReportedWithTheFileAndItsSize) {
+    std::vector<std::uint8_t> header = TRUE_COLOR;
+    header.insert(header.end(), {0x00, 0x20, 0x00, 0x20, 32, 0});  // 8192 x 8192, 32 bits: 256 MiB
+    WriteSparseFile("big.tga", header, 18 + (std::int64_t{256} << 20));
+    const std::string report = Report("Engine/Image.cpp", "_pixels",
+                                      "Image::_LoadTGAFromFile : cannot allocate 268435456 bytes for the pixels of "
+                                      "big.tga\n");
+    EXPECT_EXIT(
+        {
+            LimitAddressSpaceToWhatIsUsedPlus(64 << 20);
+            Image("big.tga");
+        },
+        ::testing::ExitedWithCode(1), ExactText(report + FatalBoxes(NAME, report) + ShutdownLines(false)));
+    std::filesystem::remove("big.tga");
+}
+#endif
