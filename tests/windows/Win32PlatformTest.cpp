@@ -108,6 +108,13 @@ TEST(Win32MessageQueue, KeysReachTheEngineTranslatedAndTheQuitMessageEndsTheQueu
     EXPECT_EQ(TakeMessage(WM_QUIT).message, WM_QUIT);
 }
 
+TEST(Win32MessageQueue, AWindowDestroyedFromOutsidePostsTheQuitMessage) {
+    WindowHandle window = ShownWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(::DestroyWindow(static_cast<HWND>(window)));
+    EXPECT_EQ(TakeMessage(WM_QUIT).message, WM_QUIT);
+}
+
 TEST(Win32Context, ThePlaqueIsPaintedThenAContextIsMadeWhoseFontGlyphsAdvance) {
     WindowHandle window = ShownWindow();
     DeviceContextHandle dc = Platform::GetDC(window);

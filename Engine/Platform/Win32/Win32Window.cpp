@@ -3,8 +3,12 @@
 
 namespace {
 
+// The engine never destroys its window; a window destroyed from outside (or by the default
+// processing of a close) ends the game in order, through the quit message.
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return EngineWindowProcedure(window, message, wParam, lParam);
+    const LRESULT result = EngineWindowProcedure(window, message, wParam, lParam);
+    if (message == WM_DESTROY) ::PostQuitMessage(0);
+    return result;
 }
 
 }  // namespace
