@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Cribblestorm and runs every test: unit, render and end-to-end tests under a
 # virtual X server, the unit tests again as a 32-bit program, the Windows builds' checks and
-# their tests under Wine, then the Linux tests again with AddressSanitizer and UBSan.
+# their tests under Wine, then the Linux tests again with AddressSanitizer and UBSan, and a
+# minute of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-packages.sh test
@@ -29,4 +30,6 @@ if ! run_suite asan || compgen -G "$sanitizer_logs/*" >/dev/null; then
     cat "$sanitizer_logs"/* 2>/dev/null || true
     exit 1
 fi
+# A minute of each fuzz target, so that a regression in a parser of outside data shows.
+scripts/fuzz.sh 60
 echo "All tests passed."

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "AssertionFailure.h"
 #include "Platform/OpenGL.h"
@@ -37,10 +38,11 @@ Image::Image(const std::string& fileName)
 Image::~Image() { std::free(_pixels); }
 
 void Image::LoadFromFile(const std::string& fileName) {
-    std::FILE* file = Platform::OpenFile(fileName.c_str(), "rb");
+    // Closed on every way out, a test hook's way out of a failure included.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(Platform::OpenFile(fileName.c_str(), "rb"),
+                                                                 std::fclose);
     ASSERT_ALL_BUILDS(file, "Image::LoadFromFile : failed to open \"%s\"\n", fileName.c_str());
-    _LoadTGAFromFile(file);
-    std::fclose(file);
+    _LoadTGAFromFile(file.get());
 }
 
 void Image::_LoadTGAFromFile(std::FILE* file) {

@@ -17,15 +17,18 @@ package_packages=("${play_packages[@]}" dpkg-dev file)
 # The logic's 32-bit Linux build: the multilib compilers and a 32-bit OpenGL library to link
 # against (googletest is built from the sources above).
 linux32_packages=(g++-multilib libgl-dev:i386)
+# The libFuzzer targets (scripts/fuzz.sh).
+fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev libgl-dev)
 test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
-    desktop-file-utils appstream "${linux32_packages[@]}")
+    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}")
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
     package) wanted=("${package_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
-    *) echo "usage: $0 play|package|test|windows" >&2; exit 2 ;;
+    fuzz) wanted=("${fuzz_packages[@]}") ;;
+    *) echo "usage: $0 play|package|test|windows|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()
