@@ -17,12 +17,10 @@ LOW_ADDRESS_SPACE_KB = 200000
 FATAL_BOXES = [NAME + " : Program Error", NAME + " : Emergency Shutdown"]
 
 
-class HostileTest(unittest.TestCase):
+class HostileTest(harness.EndToEndTest):
     def setUp(self):
-        self.screen = harness.VirtualScreen().__enter__()
-        self.addCleanup(self.screen.__exit__)
-        self.game = harness.Game(self.screen)
-        self.addCleanup(self.game.close)
+        super().setUp()
+        self.game = self.own(harness.Game(self.screen))
         harness.write_sprites(self.game.folder)
 
     def test_a_lost_display_ends_through_the_fatal_path_without_boxes(self):

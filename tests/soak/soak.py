@@ -40,9 +40,9 @@ def readout_shown(shot):
     return readout_pixels(shot) > 20
 
 
-def toggle_readout(screen, shown):
+def toggle_readout(screen, window, shown):
     """F11 must flip the readout; returns whether it is shown now."""
-    screen.key("F11")
+    screen.key(window, "F11")
     if shown:
         screen.wait_for_screenshot(lambda shot: readout_pixels(shot) == 0, timeout=5)
     else:
@@ -56,16 +56,16 @@ def soak(minutes):
         try:
             shutil.copytree(DATA, game.folder, dirs_exist_ok=True)
             game.start()
-            screen.find_window("Cribblestorm")
+            window = screen.find_window("Cribblestorm")
             shown = readout_shown(screen.wait_for_screenshot(readout_shown))
             started = time.time()
             samples = []
             while len(samples) * SAMPLE_SECONDS < minutes * 60:
                 time.sleep(max(0.0, started + (len(samples) + 1) * SAMPLE_SECONDS - time.time()))
                 samples.append((round(time.time() - started), resident_kb(game.process.pid)))
-                shown = toggle_readout(screen, shown)
+                shown = toggle_readout(screen, window, shown)
                 print("%4d s  %7d kB" % samples[-1], flush=True)
-            screen.key("Escape")
+            screen.key(window, "Escape")
             code, _ = game.finish()
         finally:
             game.close()
