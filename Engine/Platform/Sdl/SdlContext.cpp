@@ -61,9 +61,12 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
     return window != nullptr && rc != nullptr && SDL_GL_MakeCurrent(window, rc) == 0;
 }
 
+// A display lost before or during the swap ends the game here: the next frame's drawing
+// would ask the dead display for the window's size and clear a buffer of whatever came back.
 void Platform::SwapBuffers(DeviceContextHandle dc) {
     SDL_Window* window = SdlWindowOf(dc);
     if (window != nullptr && !TheSdlState().isWindowClosed) SDL_GL_SwapWindow(window);
+    CheckDisplay();
 }
 
 void ReleaseSdlContext() {

@@ -2,6 +2,7 @@
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include "../../AssertionFailure.h"
@@ -30,17 +31,29 @@ bool IsOtherProcess() { return getpid() != handlingProcess; }
 // every later call on the dead display do nothing.
 void ReturnToCaller(Display* /*display*/, void* /*data*/) {}
 
-int OnConnectionLost(Display* display) {
-    if (IsOtherProcess()) _exit(1);
+void MarkDisplayLost(Display* display) {
     isDisplayLost = true;
     FormatString(lostDisplayName, sizeof(lostDisplayName), "%s", DisplayString(display));
     SdlState& state = TheSdlState();
     state.window = nullptr;  // nothing may draw, switch or hide on the dead display again
     state.isWindowClosed = true;
+}
+
+int OnConnectionLost(Display* display) {
+    if (IsOtherProcess()) _exit(1);
+    MarkDisplayLost(display);
     // Xlib reads its next step before calling here: on a display not yet watched it would
     // exit on return, so the failure is raised at once.
     if (display != watchedDisplay) CheckDisplay();
     return 0;
+}
+
+// The server's end of the connection is closed: the server is gone, whether or not Xlib has
+// read that far yet (a frame need not make it read).
+bool IsConnectionHungUp() {
+    if (watchedDisplay == nullptr) return false;
+    pollfd connection = {ConnectionNumber(watchedDisplay), POLLRDHUP, 0};
+    return poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLRDHUP | POLLERR)) != 0;
 }
 
 // A box that meets an error would never appear; the box's process ends instead.
@@ -70,6 +83,7 @@ void WatchDisplayOf(SDL_Window* window) {
 }
 
 void CheckDisplay() {
+    if (!isDisplayLost && IsConnectionHungUp()) MarkDisplayLost(watchedDisplay);
     ASSERT_ALL_BUILDS(!isDisplayLost, "The connection to the display \"%s\" was lost.\n", lostDisplayName);
     ASSERT_ALL_BUILDS(!isRequestRefused, "The display refused request %d.%d: %s\n",
                       static_cast<int>(refusal.request_code), static_cast<int>(refusal.minor_code), refusalText);

@@ -16,7 +16,7 @@ bool Platform::PeekMessageA(Message* message) {
         *message = Message{TheWindowHandle(), WM_CLOSE, 0, 0};
         return true;
     }
-    CheckDisplay();
+    CheckDisplay();  // a loss met while drawing, before the dead display is polled
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         if (TranslateSdlEvent(event, TheWindowHandle(), message)) return true;
