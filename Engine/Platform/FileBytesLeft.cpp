@@ -1,6 +1,5 @@
 // Positions as 64-bit numbers on every target: a long is 32 bits on Windows, where
 // ftell and fseek fail past 2 GiB.
-#define _FILE_OFFSET_BITS 64
 #include <cstdio>
 
 #include "Platform.h"

@@ -29,6 +29,7 @@ class HostileTest(harness.EndToEndTest):
         self.screen.find_window(NAME)
         self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
         self.screen.server.send_signal(signal.SIGKILL)
+        self.screen.server.wait()  # the test's own connection to it is not used again
         code, errors = self.game.finish(timeout=5)
         self.assertEqual(code, 1)
         self.assertRegex(errors, "^" + re.escape(startup_lines("Spawned baby at (500,400)\n")) + report_pattern(
