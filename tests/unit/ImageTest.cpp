@@ -30,7 +30,7 @@ void ExpectRefused(const std::string& expression, const std::string& message) {
                 ExactText(report + FatalBoxes(NAME, report) + ShutdownLines(false)));
 }
 
-#if defined(__linux__)
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)  // the sanitizers reserve far more
 // Lets the process grow by `bytes` only, so that a larger allocation fails.
 void LimitAddressSpaceToWhatIsUsedPlus(std::uint64_t bytes) {
     std::ifstream status("/proc/self/status");
