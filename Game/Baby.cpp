@@ -74,11 +74,21 @@ Vec2 Baby::WanderTarget(const Vec2& from, float degrees) {
     return Vec2(from.x + std::cos(radians) * WANDER_DISTANCE, from.y + std::sin(radians) * WANDER_DISTANCE);
 }
 
+bool Baby::IsInsideLevel(const Vec2& target) {
+    return target.x > 0.0f && target.x < Level::LEVEL_WIDTH && target.y > 0.0f && target.y < Level::LEVEL_HEIGHT;
+}
+
 // Inside the level and reachable in a straight line.
 bool Baby::CanWander(const Vec2& from, const Vec2& target) {
-    const bool isInside =
-        target.x > 0.0f && target.x < Level::LEVEL_WIDTH && target.y > 0.0f && target.y < Level::LEVEL_HEIGHT;
-    return isInside && theLevel.IsPathClear(from, target, CONTACT_RADIUS);
+    return IsInsideLevel(target) && theLevel.IsPathClear(from, target, CONTACT_RADIUS);
+}
+
+// Only a step past the target puts a baby on a blocked cell or on the level's first column
+// or row: no path of the game's goes there, and none leads out of there.
+bool Baby::IsStranded() const {
+    const int x = static_cast<int>(_position.x);
+    const int y = static_cast<int>(_position.y);
+    return x == 0 || y == 0 || theLevel.IsBlocked(x, y);
 }
 
 void Baby::Update() {
@@ -95,27 +105,44 @@ void Baby::Think() {
     }
 }
 
-// A random point 200 units away, inside the level, reachable in a straight line. The
-// velocity is per update, scaled by the frame in which the choice is made.
+// A random point 200 units away, inside the level, reachable in a straight line. A baby
+// that finds none keeps its target, unless it is stranded: then it crawls back out across
+// what holds it, as the step that stranded it crossed in, towards the last candidate inside
+// the level; otherwise it would never move again and the game would never end.
 void Baby::ChooseTarget() {
+    bool isAnyInside = false;
+    Vec2 lastInside = _position;
+    float lastInsideAngle = 0.0f;
     for (int attempt = 0; attempt < MOST_TARGET_CANDIDATES; ++attempt) {
         const float angle = RandomDegrees();
         const Vec2 candidate = WanderTarget(_position, angle);
-        if (!CanWander(_position, candidate)) continue;
-        _target = candidate;
-        _headingDegrees = angle;
-        Vec2 direction = candidate - _position;
-        const float length = direction.Length();
-        if (length != 0.0f) direction = direction * (1.0f / length);
-        const double frameSeconds = std::min(theApplication.GetFrameSeconds(), LONGEST_CHOICE_FRAME_SECONDS);
-        _velocity = direction * static_cast<float>(_speed * frameSeconds);
-        return;
+        if (CanWander(_position, candidate)) {
+            _AimAt(candidate, angle);
+            return;
+        }
+        if (IsInsideLevel(candidate)) {
+            isAnyInside = true;
+            lastInside = candidate;
+            lastInsideAngle = angle;
+        }
     }
+    if (isAnyInside && IsStranded()) _AimAt(lastInside, lastInsideAngle);
+}
+
+// The velocity is per update, scaled by the frame in which the choice is made.
+void Baby::_AimAt(const Vec2& target, float degrees) {
+    _target = target;
+    _headingDegrees = degrees;
+    Vec2 direction = target - _position;
+    const float length = direction.Length();
+    if (length != 0.0f) direction = direction * (1.0f / length);
+    const double frameSeconds = std::min(theApplication.GetFrameSeconds(), LONGEST_CHOICE_FRAME_SECONDS);
+    _velocity = direction * static_cast<float>(_speed * frameSeconds);
 }
 
 // A step never leaves the level: a baby that passed its target (a velocity of 2 or more
 // can step over the arrival square) crawls on until its next think, and is held at the
-// level's edge meanwhile, where its next choice can still start inward.
+// level's edge meanwhile.
 void Baby::Move() {
     const Vec2 toTarget = _target - _position;
     if (std::fabs(toTarget.x) < ARRIVAL_TOLERANCE && std::fabs(toTarget.y) < ARRIVAL_TOLERANCE) {

@@ -38,7 +38,9 @@ public:
     // and whether a baby may crawl there.
     static float DegreesOf(int randomNumber);
     static Vec2 WanderTarget(const Vec2& from, float degrees);
+    static bool IsInsideLevel(const Vec2& target);
     static bool CanWander(const Vec2& from, const Vec2& target);
+    bool IsStranded() const;
 
     static bool AllBabiesDead();
     static void UpdateAll();
@@ -47,6 +49,7 @@ public:
     static const std::vector<Baby*>& GetBabies() { return _babies; }
 
 private:
+    void _AimAt(const Vec2& target, float degrees);
     void _DrawHearts();
 
     std::int32_t _isDead;

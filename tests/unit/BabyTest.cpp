@@ -146,6 +146,27 @@ TEST_F(BabyTest, GivesUpAfter256CandidatesAndKeepsItsTarget) {
     });
 }
 
+// Stranded where no path starts (here the first column, as a step held at the level's edge
+// leaves it): after 256 candidates it crawls out towards the last one inside the level.
+TEST_F(BabyTest, AStrandedBabyAimsAtTheLastCandidateInsideTheLevel) {
+    WriteLevel("Edge", [](int x, int y) { return x == 0 && y == 400 ? 0x00FF00u : 0u; });
+    InFreshProcess([&] {
+        RestartGameRandom();
+        Vec2 lastInside(0.0f, 400.0f);
+        for (int draw = 0; draw < 256; ++draw) {
+            const Vec2 candidate = Baby::WanderTarget(Vec2(0.0f, 400.0f), Baby::DegreesOf(GameRandom()));
+            if (Baby::IsInsideLevel(candidate)) lastInside = candidate;
+        }
+        const int next = GameRandom();
+        Baby& baby = LoadNursery("Edge");
+        Advance(16, 16);
+        baby.Update();
+        EXPECT_EQ(GameRandom(), next);
+        EXPECT_EQ(baby.GetTarget(), lastInside);
+        EXPECT_GT(baby.GetPosition().x, 0.0f);
+    });
+}
+
 TEST_F(BabyTest, ChoosesAgainAfterTenSecondsWithoutArriving) {
     InFreshProcess([&] {
         Baby& baby = LoadNursery();
