@@ -59,11 +59,10 @@ bool IsPlayable(const LevelLayout& layout) {
     return false;
 }
 
-bool WriteLevel(const std::filesystem::path& levels) {
-    const LevelLayout layout = LevelLayout::Level02();
+bool WriteLevel(const LevelLayout& layout, const std::filesystem::path& levels, const std::string& name) {
     return IsPlayable(layout) &&
-           WriteFile(LevelPicture(layout).GetCanvas(), levels / "Level02_image.tga", OPAQUE_BITS) &&
-           WriteFile(LevelDataImage(layout).GetCanvas(), levels / "Level02_data.tga", OPAQUE_BITS);
+           WriteFile(LevelPicture(layout).GetCanvas(), levels / (name + "_image.tga"), OPAQUE_BITS) &&
+           WriteFile(LevelDataImage(layout).GetCanvas(), levels / (name + "_data.tga"), OPAQUE_BITS);
 }
 
 bool WriteBabies(const std::filesystem::path& folder) {
@@ -84,9 +83,15 @@ bool WriteBabies(const std::filesystem::path& folder) {
 bool DataSet::WriteAll(const std::string& folder) {
     const std::filesystem::path root(folder);
     const IconArt icons;
-    return WriteLevel(root / "levels") && WriteBabies(root / "Baby") &&
+    return WriteLevel(LevelLayout::Level02(), root / "levels", "Level02") && WriteBabies(root / "Baby") &&
            WriteSprite(root / "Misc" / "landmine01.tga", IconArt::MINE_SIZE, IconArt::MINE_FRAMES,
                        [&](Painter& painter, int frame) { icons.PaintMine(painter, frame); }) &&
            WriteSprite(root / "Turret" / "turret_base.tga", IconArt::TURRET_SIZE, 1,
                        [&](Painter& painter, int) { icons.PaintTurretBase(painter); });
+}
+
+bool DataSet::WriteCrowd(const std::string& levelsFolder, int babies) {
+    constexpr int MINES_PER_BABY = 4;
+    return WriteLevel(LevelLayout::Crowd(babies, MINES_PER_BABY * babies), levelsFolder,
+                      "Crowd" + std::to_string(babies));
 }

@@ -1,6 +1,7 @@
 #include "LevelLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,6 +63,39 @@ LevelLayout LevelLayout::Level02() {
     layout._AddTurretPads();
     layout._AddMines();
     return layout;
+}
+
+// The pen's fence keeps babies 20 units off, and mines lie inside it, further than 30
+// units (contact plus mine radius) from any place a baby can stand.
+LevelLayout LevelLayout::Crowd(int babies, int mines) {
+    constexpr double PEN_RIGHT = 380.0;
+    constexpr double FENCE_WIDTH = 4.0;
+    LevelLayout layout;
+    layout._AddWalls();
+    layout._pieces.push_back({Kind::WALL, Shape::Rect(PEN_RIGHT, WALL_THICKNESS, PEN_RIGHT + FENCE_WIDTH,
+                                                      HEIGHT - WALL_THICKNESS)});
+    layout._mines = _Grid(WALL_THICKNESS + MINE_CLEARANCE, WALL_THICKNESS + MINE_CLEARANCE, PEN_RIGHT - MINE_CLEARANCE,
+                          HEIGHT - WALL_THICKNESS - MINE_CLEARANCE, mines);
+    const double reach = BABY_REACH + 2.0;
+    layout._babies = _Grid(PEN_RIGHT + FENCE_WIDTH + reach, WALL_THICKNESS + reach, WIDTH - WALL_THICKNESS - reach,
+                           HEIGHT - WALL_THICKNESS - reach, babies);
+    return layout;
+}
+
+// `count` whole-cell places spread evenly over a rectangle, row by row.
+std::vector<Point> LevelLayout::_Grid(double left, double bottom, double right, double top, int count) {
+    std::vector<Point> places;
+    if (count <= 0) return places;
+    const double width = right - left;
+    const double height = top - bottom;
+    const int columns = std::max(1, static_cast<int>(std::ceil(std::sqrt(count * width / height))));
+    const int rows = (count + columns - 1) / columns;
+    for (int index = 0; index < count; ++index) {
+        const double x = left + width * (index % columns) / std::max(1, columns - 1);
+        const double y = bottom + height * (index / columns) / std::max(1, rows - 1);
+        places.push_back({std::floor(x), std::floor(y)});
+    }
+    return places;
 }
 
 // Tunnels side by side, each a corridor whose 40 rows just hold a baby's contact square, with

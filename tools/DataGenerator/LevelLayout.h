@@ -18,6 +18,10 @@ public:
     static constexpr double HEART_ROW_PITCH = 32.0;
 
     static LevelLayout Level02();
+    // A crowd for measuring: `babies` babies wander the right of the room while `mines`
+    // mines lie in a fenced pen on the left, out of every baby's reach, so that the whole
+    // crowd keeps crawling.
+    static LevelLayout Crowd(int babies, int mines);
 
     const std::vector<Piece>& GetPieces() const { return _pieces; }
     const std::vector<Rug>& GetRugs() const { return _rugs; }
@@ -37,6 +41,7 @@ private:
     void _AddPlayTunnels(double closedEndX, double openEndX);
     void _AddMines();
     bool _IsNearTunnel(Point place) const;
+    static std::vector<Point> _Grid(double left, double bottom, double right, double top, int count);
 
     std::vector<Piece> _pieces;
     std::vector<Rug> _rugs;
