@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that "play", "package", "test" or "windows" needs, when any is
-# missing.
+# Installs the Debian packages that "play", "package", "test", "windows", "fuzz" or "bench"
+# needs, when any is missing.
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
@@ -19,8 +19,11 @@ package_packages=("${play_packages[@]}" dpkg-dev file)
 linux32_packages=(g++-multilib libgl-dev:i386)
 # The libFuzzer targets (scripts/fuzz.sh).
 fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev libgl-dev)
+# The benchmark's peers: the same scene drawn with SFML 2.5 and with Allegro 5.
+bench_packages=("${play_packages[@]}" libgtest-dev python3 libsfml-dev liballegro5-dev liballegro-image5-dev
+    liballegro-ttf5-dev)
 test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
-    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}")
+    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}")
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
@@ -28,7 +31,8 @@ case "${1:-}" in
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
     fuzz) wanted=("${fuzz_packages[@]}") ;;
-    *) echo "usage: $0 play|package|test|windows|fuzz" >&2; exit 2 ;;
+    bench) wanted=("${bench_packages[@]}") ;;
+    *) echo "usage: $0 play|package|test|windows|fuzz|bench" >&2; exit 2 ;;
 esac
 
 missing=()
