@@ -4,6 +4,7 @@
 
 #include "QuietStandardError.h"
 #include "SoftwareMixer.h"
+#include "SoundDeviceSigns.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ SdlOutput::~SdlOutput() {
 }
 
 bool SdlOutput::Open(SoftwareMixer& mixer, int mixingRate) {
+    if (!SoundDeviceSigns::AreThere()) return false;  // the silent output, at once
     QuietStandardError quiet;
     _isAudioStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!_isAudioStarted) return false;
