@@ -85,6 +85,38 @@ class Program:
         return frames[0][0] / 1e9 - started, frames, calls
 
 
+def profile_startup(game, probe, folder, runs):
+    """Where the game's start-up goes: the moments its console lines reach standard error,
+    from exec, the median of several runs; each phase ends at the next line listed."""
+    marks = {}
+    for _ in range(runs):
+        with tempfile.NamedTemporaryFile(prefix="probe-", suffix=".txt", delete=False) as report:
+            path = report.name
+        environment = dict(os.environ, LD_PRELOAD=probe, BENCH_PROBE_OUT=path, BENCH_PROBE_SECONDS="0")
+        started = time.monotonic()
+        process = subprocess.Popen(game.command, cwd=folder, env=environment, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        seen = {}
+        for line in process.stderr:
+            text = line.decode(errors="replace").strip()
+            key = "first spawn" if text.startswith("Spawned") else text.split("CONSOLE", 1)[-1].lstrip(" :")
+            if "MODE" not in key:  # one line per display mode
+                seen.setdefault(key[:70], (time.monotonic() - started) * 1000.0)
+        process.wait()
+        frames, _ = read_probe(path)
+        os.unlink(path)
+        seen["first frame presented"] = (frames[0][0] / 1e9 - started) * 1000.0
+        for key, value in seen.items():
+            marks.setdefault(key, []).append(value)
+    ordered = sorted(((statistics.median(values), key) for key, values in marks.items()))
+    print(f"\n{game.name}'s start-up (median of {runs} runs, ms from exec; step: since the line above)")
+    previous = 0.0
+    for moment, key in ordered:
+        print(f"{moment:8.1f} {moment - previous:7.1f}  {key}")
+        previous = moment
+    return {key: moment for moment, key in ordered}
+
+
 def make_folder(data, level_prefix, root):
     """A working folder with the sprites of `data` and the level `level_prefix` as Level02."""
     folder = tempfile.mkdtemp(prefix="bench-", dir=root)
@@ -196,7 +228,11 @@ def main():
     parser.add_argument("--rounds", type=int, default=3, help="alternated rounds of every program")
     parser.add_argument("--startup-runs", type=int, default=5, help="alternated runs for the first frame time")
     parser.add_argument("--peers", default="sfml,allegro,floor", help="peers to run beside the game (or none)")
+    parser.add_argument("--program", action="append", default=[], metavar="NAME=PATH",
+                        help="another build of the game to run beside it, such as before=/tmp/cribblestorm-old")
     parser.add_argument("--scale", default="", help="baby counts for crowd levels, such as 10,100,1000")
+    parser.add_argument("--startup-profile", type=int, default=0, metavar="RUNS",
+                        help="also time the game's start-up phases by its console lines over RUNS runs")
     parser.add_argument("--json", help="where to write the results as JSON")
     parser.add_argument("--verbose", action="store_true", help="print every run and its most frequent GL calls")
     args = parser.parse_args()
@@ -207,6 +243,9 @@ def main():
     level = args.level or os.path.join(args.data, "levels", "Level02")
 
     programs = [Program("game", [os.path.abspath(os.path.join(args.build, "cribblestorm"))])]
+    for other in args.program:
+        name, path = other.split("=", 1)
+        programs.append(Program(name, [os.path.abspath(path)]))
     for peer in [name for name in args.peers.split(",") if name and name != "none"]:
         path = os.path.abspath(os.path.join(args.build, "bench", "peers", f"{peer}_peer"))
         if not os.path.exists(path):
@@ -219,6 +258,9 @@ def main():
         print(f"Level {level}: {args.rounds} alternated rounds of {args.seconds:g} s per program "
               f"(first {min(WARM_UP_SECONDS, args.seconds / 4):g} s not counted), "
               f"first frame the median of {args.startup_runs} runs", flush=True)
+        builds = programs[:1 + len(args.program)]  # the game and its other builds
+        phases = {build.name: profile_startup(build, probe, folder, args.startup_profile)
+                  for build in (builds if args.startup_profile else [])}
         startup = measure_startup(programs, probe, folder, args)
         results = measure_frames(programs, probe, folder, args)
         print_frame_table("Frames (medians over the rounds)", results, startup, "game")
@@ -226,7 +268,7 @@ def main():
         if args.json:
             with open(args.json, "w") as out:
                 json.dump({"level": level, "seconds": args.seconds, "rounds": args.rounds, "frames": results,
-                           "first_frame_ms": startup, "scale": scale}, out, indent=2)
+                           "first_frame_ms": startup, "startup_phases_ms": phases, "scale": scale}, out, indent=2)
     finally:
         shutil.rmtree(root, ignore_errors=True)
 

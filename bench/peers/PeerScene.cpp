@@ -59,7 +59,8 @@ const std::vector<PeerScene::Sprite>& PeerScene::SpritesAt(double seconds) {
     for (std::size_t i = 0; i < _babies.size(); ++i) {
         _sprites.push_back({CRAWL, _babies[i].x, _babies[i].y, BABY_SIDE, crawlFrame, BABY_CLOCKWISE_DEGREES});
         for (int heart = 0; heart < HEARTS; ++heart) {
-            _sprites.push_back({HEART, HEART_X + HEART_SPACING * heart, HEART_ROW_PITCH * (i + 1), HEART_SIDE, 0, 0.0f});
+            const float x = HEART_X + HEART_SPACING * heart;
+            _sprites.push_back({HEART, x, HEART_ROW_PITCH * (i + 1), HEART_SIDE, 0, 0.0f});
         }
     }
     for (const Point& turret : _rings) _sprites.push_back({TURRET, turret.x, turret.y, TURRET_SIDE, 0, 0.0f});
