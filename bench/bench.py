@@ -59,6 +59,7 @@ def steady_stats(frames, warm_up):
         "binds_per_frame": per_frame(2) if count else 0,
         "program_allocations_per_frame": (steady[-1][3] - steady[0][3]) / count if count else 0.0,
         "thread_allocations_per_frame": (steady[-1][4] - steady[0][4]) / count if count else 0.0,
+        "cpu_ms_per_frame": (steady[-1][5] - steady[0][5]) / count / 1e6 if count else 0.0,
     }
 
 
@@ -165,22 +166,27 @@ def measure_startup(programs, probe, folder, args):
 
 def print_frame_table(title, results, startup, game):
     print(f"\n{title}")
-    header = (f"{'program':<10} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'GL calls':>8} {'binds':>6} "
-              f"{'allocs':>7} {'first frame ms':>14} {'fps ratio':>9} {'start ratio':>11}")
+    header = (f"{'program':<10} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'CPU ms':>7} {'GL calls':>8} {'binds':>6} "
+              f"{'allocs':>7} {'first frame ms':>14} {'fps ratio':>9} {'CPU ratio':>9} {'start ratio':>11}")
     print(header)
     print("-" * len(header))
     for name, stats in results.items():
         fps_ratio = results[game]["fps"] / stats["fps"] if name != game and stats["fps"] else None
+        cpu = results[game]["cpu_ms_per_frame"]
+        cpu_ratio = stats["cpu_ms_per_frame"] / cpu if name != game and cpu else None
         start_ratio = startup[game] / startup[name] if name != game and name in startup and startup[name] else None
         print(f"{name:<10} {stats['fps']:>7.1f} {stats['median_ms']:>9.2f} {stats['p99_ms']:>7.2f} "
-              f"{stats['gl_calls_per_frame']:>8.0f} {stats['binds_per_frame']:>6.0f} "
+              f"{stats['cpu_ms_per_frame']:>7.2f} {stats['gl_calls_per_frame']:>8.0f} {stats['binds_per_frame']:>6.0f} "
               f"{stats['program_allocations_per_frame']:>7.2f} "
               f"{startup.get(name, float('nan')):>14.1f} "
               f"{'' if fps_ratio is None else f'{fps_ratio:.2f}':>9} "
+              f"{'' if cpu_ratio is None else f'{cpu_ratio:.2f}':>9} "
               f"{'' if start_ratio is None else f'{start_ratio:.2f}':>11}")
-    print("fps ratio: game fps / program fps (above 1: the game is faster); start ratio: game's first frame"
-          " time / program's (below 1: the game is earlier). allocs: heap allocations per steady frame made"
-          " by the program's own code on its drawing thread.")
+    print("fps ratio: game fps / program fps (above 1: the game is faster). CPU ms: the program's CPU time (all"
+          " its threads) per frame, which other work on the machine barely changes; CPU ratio: program's / game's"
+          " (above 1: the game is cheaper). start ratio: game's first frame time / program's (below 1: the game"
+          " is earlier). allocs: heap allocations per steady frame made by the program's own code on its"
+          " drawing thread.")
 
 
 def measure_scale(game, probe, args, root):
@@ -201,20 +207,24 @@ def measure_scale(game, probe, args, root):
         stats["first_frame_ms"] = first_frame * 1000.0
         rows.append(stats)
     print("\nScale: the game on crowd levels (babies wander, their mines lie fenced off out of reach)")
-    header = (f"{'babies':>6} {'mines':>6} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'GL calls':>8} {'binds':>6} "
-              f"{'first frame ms':>14} {'µs/baby':>8}")
+    header = (f"{'babies':>6} {'mines':>6} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'CPU ms':>7} {'GL calls':>8} "
+              f"{'binds':>6} {'first frame ms':>14} {'µs/baby':>8} {'CPU µs/baby':>11}")
     print(header)
     print("-" * len(header))
     previous = None
     for row in rows:
-        per_baby = ""
-        if previous is not None:
-            per_baby = f"{1000.0 * (row['median_ms'] - previous['median_ms']) / (row['babies'] - previous['babies']):.1f}"
-        row["added_us_per_baby"] = float(per_baby) if per_baby else None
+        added = lambda key: (1000.0 * (row[key] - previous[key]) / (row["babies"] - previous["babies"])
+                             if previous is not None else None)
+        row["added_us_per_baby"] = added("median_ms")
+        row["added_cpu_us_per_baby"] = added("cpu_ms_per_frame")
+        shown = lambda value: "" if value is None else f"{value:.1f}"
         print(f"{row['babies']:>6} {row['mines']:>6} {row['fps']:>7.1f} {row['median_ms']:>9.2f} {row['p99_ms']:>7.2f} "
-              f"{row['gl_calls_per_frame']:>8.0f} {row['binds_per_frame']:>6.0f} {row['first_frame_ms']:>14.1f} {per_baby:>8}")
+              f"{row['cpu_ms_per_frame']:>7.2f} {row['gl_calls_per_frame']:>8.0f} {row['binds_per_frame']:>6.0f} "
+              f"{row['first_frame_ms']:>14.1f} {shown(row['added_us_per_baby']):>8} "
+              f"{shown(row['added_cpu_us_per_baby']):>11}")
         previous = row
-    print("µs/baby: added median frame time per added baby (with its four mines) since the row above.")
+    print("µs/baby, CPU µs/baby: added median frame time, and added CPU time per frame, per added baby (with its"
+          " four mines) since the row above.")
     return rows
 
 

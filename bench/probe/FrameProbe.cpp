@@ -82,6 +82,7 @@ constexpr std::size_t GL_ENTRY_COUNT = sizeof(GL_ENTRIES) / sizeof(GL_ENTRIES[0]
 
 struct FrameRecord {
     std::int64_t presentedNs;
+    std::int64_t processCpuNs;  // all the program's threads: what other programs on the machine barely change
     std::uint64_t glCalls;
     std::uint64_t binds;
     std::uint64_t programAllocations;
@@ -115,9 +116,9 @@ GetProcAddress realGetProcAddressArb = nullptr;
 NewFunction realNew = nullptr;
 NewFunction realNewArray = nullptr;
 
-std::int64_t NowNs() {
+std::int64_t ClockNs(clockid_t clock) {
     timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(clock, &now);
     return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
@@ -157,13 +158,14 @@ std::uint64_t SumBinds() {
 
 void WriteReportAndExit() {
     if (FILE* out = std::fopen(outputPath, "w")) {
-        std::fprintf(out, "# presented_ns gl_calls binds program_allocations thread_allocations\n");
+        std::fprintf(out, "# presented_ns gl_calls binds program_allocations thread_allocations process_cpu_ns\n");
         for (std::size_t i = 0; i < frameCount; ++i) {
             const FrameRecord& frame = frames[i];
-            std::fprintf(out, "%lld %llu %llu %llu %llu\n", static_cast<long long>(frame.presentedNs),
+            std::fprintf(out, "%lld %llu %llu %llu %llu %lld\n", static_cast<long long>(frame.presentedNs),
                          static_cast<unsigned long long>(frame.glCalls), static_cast<unsigned long long>(frame.binds),
                          static_cast<unsigned long long>(frame.programAllocations),
-                         static_cast<unsigned long long>(frame.threadAllocations));
+                         static_cast<unsigned long long>(frame.threadAllocations),
+                         static_cast<long long>(frame.processCpuNs));
         }
         for (std::size_t i = 0; i < GL_ENTRY_COUNT; ++i) {
             if (*GL_ENTRIES[i].count != 0) {
@@ -177,9 +179,10 @@ void WriteReportAndExit() {
 }
 
 void RecordFrame() {
-    const std::int64_t now = NowNs();
+    const std::int64_t now = ClockNs(CLOCK_MONOTONIC);
     if (frameCount < MAX_FRAMES) {
-        frames[frameCount++] = {now, SumGlCalls(), SumBinds(), programAllocations, threadAllocations};
+        frames[frameCount++] = {now, ClockNs(CLOCK_PROCESS_CPUTIME_ID), SumGlCalls(), SumBinds(), programAllocations,
+                                threadAllocations};
     }
     if (outputPath != nullptr && (now - frames[0].presentedNs) * 1e-9 >= stopSeconds) WriteReportAndExit();
 }
