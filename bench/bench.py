@@ -17,6 +17,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from x_client import XClient  # noqa: E402
+
 WARM_UP_SECONDS = 1.0
 SPRITE_FOLDERS = ("Baby", "Misc", "Turret")
 
@@ -63,6 +66,21 @@ def steady_stats(frames, warm_up):
     }
 
 
+class Server:
+    """The benchmark's own connection to the X server, opened before the first program starts
+    and kept for the whole run."""
+    client = None
+
+    @classmethod
+    def open(cls):
+        cls.client = XClient(os.environ["DISPLAY"])
+
+    @classmethod
+    def settle(cls):
+        """Called after each program's end, before the next one connects."""
+        cls.client.settle()
+
+
 class Program:
     def __init__(self, name, command):
         self.name = name
@@ -76,6 +94,7 @@ class Program:
         started = time.monotonic()
         process = subprocess.run(self.command, cwd=folder, env=environment, stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=timeout)
+        Server.settle()
         try:
             frames, calls = read_probe(path)
         finally:
@@ -104,6 +123,7 @@ def profile_startup(game, probe, folder, runs):
             if "MODE" not in key:  # one line per display mode
                 seen.setdefault(key[:70], (time.monotonic() - started) * 1000.0)
         process.wait()
+        Server.settle()
         frames, _ = read_probe(path)
         os.unlink(path)
         seen["first frame presented"] = (frames[0][0] / 1e9 - started) * 1000.0
@@ -262,6 +282,7 @@ def main():
             sys.exit(f"bench: {path} was not built")
         programs.append(Program(peer, [path, font]))
 
+    Server.open()
     root = tempfile.mkdtemp(prefix="cribblestorm-bench-")
     try:
         folder = make_folder(args.data, level, root)

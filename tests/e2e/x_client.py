@@ -84,6 +84,13 @@ class XClient:
     def close(self):
         XLIB.XCloseDisplay(self.display)
 
+    def settle(self):
+        """Returns once the server has dealt with every client that closed before the call: the
+        server resets a connection it accepts in the same turn as it closes another's, so a
+        program started right after another ended waits for this first."""
+        XLIB.XSync(self.display, False)
+        XLIB.XSync(self.display, False)
+
     def top_level_windows(self):
         """The root's children (with no window manager, the top-level windows), bottom first."""
         root, parent, count = Window(), Window(), ctypes.c_uint()
