@@ -10,18 +10,23 @@ constexpr double TURRET_PAD_RADIUS = 14.0;
 
 // A baby's contact square reaches 20 cells below and left of it, 19 above and right.
 constexpr double BABY_REACH = 20.0;
-constexpr int TUNNELS_PER_SIDE = 6;
 constexpr double FIRST_TUNNEL_Y = 64.0;
-constexpr double TUNNEL_PITCH = 52.0;
-constexpr double TUNNEL_LENGTH = 202.0;
+constexpr double TUNNEL_PITCH = 48.0;
+constexpr double TUNNEL_LENGTH = 185.0;
 constexpr double LAST_RAIL = 20.0;
+// Babies that share a tunnel wait one behind the other, each for its own way out.
+constexpr double BABY_SPACING = 34.0;
+// Tunnels from the bottom up, by how many babies wait in each. The heart board leaves room for
+// one tunnel on the left; the bookcase stands above the right-hand ones.
+const std::vector<int> LEFT_TUNNELS = {3};
+const std::vector<int> RIGHT_TUNNELS = {2, 2, 2, 2, 3, 3, 3};
 
 // Mines on a grid where furniture or a wall is within a few units, none near a tunnel's
 // mouth, so that a baby's way to its end runs through a wait in its tunnel and two searches.
 constexpr double MINE_GRID = 32.0;
 constexpr double MINE_GRID_START = 40.0;
 constexpr double MINE_CLEARANCE = 16.0;  // a mine lies on open floor, seen whole
-constexpr double MINE_HUG = 24.0;
+constexpr double MINE_HUG = 30.0;
 constexpr double MOUTH_ROOM = 60.0;
 
 // The board behind the hearts reaches one margin below the last row.
@@ -33,10 +38,10 @@ using Style = Rug::Style;
 
 }  // namespace
 
-// A nursery: the crib, a toy chest and a dresser against the top wall, a bookcase on the
-// right, an armchair by the bottom wall, a play table, a beanbag and a rocking horse in the room; turrets stand guard in the open. The
-// twelve babies start at the closed ends of play tunnels along the side walls, and the mines
-// lie along the walls and the furniture, where babies pass less often.
+// A nursery: the crib, a plant, a toy chest and a dresser against the top wall, a bookcase on
+// the right, an armchair by the bottom wall, a play table, a beanbag and a rocking horse in the
+// room; turrets stand guard in the open. Twenty babies start in play tunnels along the side
+// walls, and the mines lie along the walls and the furniture, where babies pass less often.
 LevelLayout LevelLayout::Level02() {
     LevelLayout layout;
     layout._pieces = {
@@ -46,9 +51,9 @@ LevelLayout LevelLayout::Level02() {
         {Kind::TOY_CHEST, Shape::Rect(150.0, 668.0, 290.0, 744.0, 4.0)},
         {Kind::ARMCHAIR, Shape::Box({640.0, 90.0}, 62.0, 56.0, 18.0, 20.0)},
         {Kind::PLAY_TABLE, Shape::Circle({330.0, 470.0}, 52.0)},
-        {Kind::PLANT, Shape::Circle({58.0, 394.0}, 24.0)},
+        {Kind::PLANT, Shape::Circle({345.0, 712.0}, 24.0)},
         {Kind::BEANBAG, Shape::Ellipse({240.0, 585.0}, 46.0, 38.0, 20.0)},
-        {Kind::ROCKING_HORSE, Shape::Ellipse({690.0, 300.0}, 58.0, 22.0, 25.0)},
+        {Kind::ROCKING_HORSE, Shape::Ellipse({625.0, 335.0}, 58.0, 22.0, 25.0)},
     };
     layout._rugs = {
         {Style::STARRY_NIGHT, Shape::Circle({540.0, 420.0}, 92.0)},
@@ -56,8 +61,8 @@ LevelLayout LevelLayout::Level02() {
         {Style::RAINBOW, Shape::Box({740.0, 600.0}, 80.0, 50.0, 22.0)},
     };
     layout._turrets = {{360.0, 300.0}, {860.0, 470.0}, {640.0, 560.0}, {590.0, 240.0}};
-    layout._AddPlayTunnels(WALL_THICKNESS, WALL_THICKNESS + TUNNEL_LENGTH);
-    layout._AddPlayTunnels(WIDTH - WALL_THICKNESS, WIDTH - WALL_THICKNESS - TUNNEL_LENGTH);
+    layout._AddPlayTunnels(WALL_THICKNESS, WALL_THICKNESS + TUNNEL_LENGTH, LEFT_TUNNELS);
+    layout._AddPlayTunnels(WIDTH - WALL_THICKNESS, WIDTH - WALL_THICKNESS - TUNNEL_LENGTH, RIGHT_TUNNELS);
     layout._AddWalls();
     layout._AddHeartBoard();
     layout._AddTurretPads();
@@ -99,17 +104,22 @@ std::vector<Point> LevelLayout::_Grid(double left, double bottom, double right, 
 }
 
 // Tunnels side by side, each a corridor whose 40 rows just hold a baby's contact square, with
-// a baby at its closed end: a baby leaves only by a choice that runs straight down its
+// babies from its closed end on: a baby leaves only by a choice that runs straight down its
 // tunnel, and one that finds none waits for its next think, so babies set off one by one.
-void LevelLayout::_AddPlayTunnels(double closedEndX, double openEndX) {
+// Each baby's game is that wait and two searches for a mine; the last of many such babies
+// dies at a steadier time than the last of a few.
+void LevelLayout::_AddPlayTunnels(double closedEndX, double openEndX, const std::vector<int>& babiesPerTunnel) {
     const double left = std::min(closedEndX, openEndX);
     const double right = std::max(closedEndX, openEndX);
-    const double babyX = closedEndX + (openEndX > closedEndX ? BABY_REACH + 2.0 : -(BABY_REACH + 2.0));
+    const double inward = openEndX > closedEndX ? 1.0 : -1.0;
+    const double firstBabyX = closedEndX + inward * (BABY_REACH + 2.0);
     double railBottom = WALL_THICKNESS;
-    for (int tunnel = 0; tunnel < TUNNELS_PER_SIDE; ++tunnel) {
-        const double babyY = FIRST_TUNNEL_Y + TUNNEL_PITCH * tunnel;
+    for (std::size_t tunnel = 0; tunnel < babiesPerTunnel.size(); ++tunnel) {
+        const double babyY = FIRST_TUNNEL_Y + TUNNEL_PITCH * static_cast<double>(tunnel);
         _pieces.push_back({Kind::PLAY_TUNNEL, Shape::Rect(left, railBottom, right, babyY - BABY_REACH)});
-        _babies.push_back({babyX, babyY});
+        for (int baby = 0; baby < babiesPerTunnel[tunnel]; ++baby) {
+            _babies.push_back({firstBabyX + inward * BABY_SPACING * baby, babyY});
+        }
         railBottom = babyY + BABY_REACH;
     }
     _pieces.push_back({Kind::PLAY_TUNNEL, Shape::Rect(left, railBottom, right, railBottom + LAST_RAIL)});

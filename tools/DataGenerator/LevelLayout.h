@@ -38,7 +38,7 @@ private:
     void _AddWalls();
     void _AddHeartBoard();
     void _AddTurretPads();
-    void _AddPlayTunnels(double closedEndX, double openEndX);
+    void _AddPlayTunnels(double closedEndX, double openEndX, const std::vector<int>& babiesPerTunnel);
     void _AddMines();
     bool _IsNearTunnel(Point place) const;
     static std::vector<Point> _Grid(double left, double bottom, double right, double top, int count);
