@@ -14,7 +14,14 @@ void RequestPixelFormat(const SdlPixelFormat& format) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.isDoubleBuffered ? 1 : 0);
+#if defined(CRIBBLESTORM_GLES2)
+    // The engine's OpenGL 1.1 subset over ES 2, as the browser runs it, for testing it here.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+#else
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+#endif
 }
 
 }  // namespace

@@ -1,0 +1,392 @@
+#include "GlesContext.h"
+
+#include "Gl11.h"
+
+namespace {
+
+// The capabilities the engine switches, in the order of ServerState::enables; those that
+// ES 2 has too are passed on.
+struct Capability {
+    GLenum name;
+    bool isInEs2;
+    GLbitfield groups;  // besides GL_ENABLE_BIT
+};
+constexpr Capability KNOWN_CAPABILITIES[] = {
+    {GL_ALPHA_TEST, false, GL_COLOR_BUFFER_BIT}, {GL_BLEND, true, GL_COLOR_BUFFER_BIT},
+    {GL_CULL_FACE, true, 0},                     {GL_DEPTH_TEST, true, 0},
+    {GL_DITHER, true, GL_COLOR_BUFFER_BIT},      {GL_FOG, false, 0},
+    {GL_LIGHTING, false, GL_LIGHTING_BIT},       {GL_LINE_SMOOTH, false, 0},
+    {GL_LINE_STIPPLE, false, 0},                 {GL_POINT_SMOOTH, false, 0},
+    {GL_POLYGON_OFFSET_FILL, true, 0},           {GL_POLYGON_OFFSET_LINE, false, 0},
+    {GL_POLYGON_OFFSET_POINT, false, 0},         {GL_POLYGON_SMOOTH, false, 0},
+    {GL_POLYGON_STIPPLE, false, 0},              {GL_SCISSOR_TEST, true, 0},
+    {GL_STENCIL_TEST, true, 0},                  {GL_TEXTURE_2D, false, 0}};
+constexpr int DITHER_INDEX = 4;
+
+constexpr GLenum HINTS[] = {GL_FOG_HINT, GL_LINE_SMOOTH_HINT, GL_PERSPECTIVE_CORRECTION_HINT, GL_POINT_SMOOTH_HINT,
+                            GL_POLYGON_SMOOTH_HINT};
+constexpr GLenum DONT_CARE = 0x1100;
+
+int CapabilityIndex(GLenum name) {
+    for (int i = 0; i < static_cast<int>(sizeof(KNOWN_CAPABILITIES) / sizeof(KNOWN_CAPABILITIES[0])); ++i) {
+        if (KNOWN_CAPABILITIES[i].name == name) return i;
+    }
+    return -1;
+}
+
+int HintIndex(GLenum name) {
+    for (int i = 0; i < 5; ++i) {
+        if (HINTS[i] == name) return i;
+    }
+    return -1;
+}
+
+int RowBytes(int width, int bytesPerPixel, int alignment) {
+    return (width * bytesPerPixel + alignment - 1) / alignment * alignment;
+}
+
+}  // namespace
+
+GlesContext& GlesContext::Current() {
+    static GlesContext context;
+    return context;
+}
+
+GlesContext::GlesContext()
+    : _state(),
+      _savedStates(),
+      _savedCount(0),
+      _pixelStore{4, false, 4},
+      _savedPixelStores(),
+      _savedPixelStoreCount(0),
+      _clearDepth(1.0f),
+      _depthFunction(GL_LESS),
+      _frontFace(GL_CCW),
+      _cullFace(GL_BACK),
+      _hints{DONT_CARE, DONT_CARE, DONT_CARE, DONT_CARE, DONT_CARE},
+      _lineWidth(1.0f),
+      _viewport{0, 0, 0, 0},
+      _error(GL_NO_ERROR),
+      _matrixMode(GL_MODELVIEW),
+      _primitive(0),
+      _vertexCount(-1),
+      _vertices(),
+      _triangles(),
+      _color{1, 1, 1, 1},
+      _texCoord{0, 0},
+      _boundTexture(0) {
+    _state.enables[DITHER_INDEX] = true;
+    _state.blendSource = GL_ONE;
+    _state.blendDestination = GL_ZERO;
+    _state.shadeModel = GL_SMOOTH;
+    _state.pointSize = 1.0f;
+}
+
+void GlesContext::SetEnabled(GLenum capability, bool isEnabled) {
+    const int index = CapabilityIndex(capability);
+    if (index < 0) return SetError(GL_INVALID_ENUM);
+    _state.enables[static_cast<std::size_t>(index)] = isEnabled;
+    if (!KNOWN_CAPABILITIES[index].isInEs2) return;
+    if (isEnabled) {
+        ::glEnable(capability);
+    } else {
+        ::glDisable(capability);
+    }
+}
+
+bool GlesContext::IsEnabled(GLenum capability) const {
+    const int index = CapabilityIndex(capability);
+    return index >= 0 && _state.enables[static_cast<std::size_t>(index)];
+}
+
+void GlesContext::BlendFunc(GLenum source, GLenum destination) {
+    _state.blendSource = source;
+    _state.blendDestination = destination;
+    ::glBlendFunc(source, destination);
+}
+
+void GlesContext::ClearColor(const std::array<float, 4>& color) {
+    _state.clearColor = color;
+    ::glClearColor(color[0], color[1], color[2], color[3]);
+}
+
+void GlesContext::ClearDepth(float depth) {
+    _clearDepth = depth < 0.0f ? 0.0f : (depth > 1.0f ? 1.0f : depth);
+    ::glClearDepthf(_clearDepth);
+}
+
+void GlesContext::Simple(GLenum name, GLenum value) {
+    const int hint = HintIndex(name);
+    if (hint >= 0) {
+        _hints[static_cast<std::size_t>(hint)] = value;
+    } else if (name == GL_DEPTH_FUNC) {
+        _depthFunction = value;
+        ::glDepthFunc(value);
+    } else if (name == GL_FRONT_FACE) {
+        _frontFace = value;
+        ::glFrontFace(value);
+    } else if (name == GL_CULL_FACE_MODE) {
+        _cullFace = value;
+        ::glCullFace(value);
+    } else {
+        SetError(GL_INVALID_ENUM);
+    }
+}
+
+void GlesContext::LineWidth(float width) {
+    _lineWidth = width;
+    ::glLineWidth(width);
+}
+
+void GlesContext::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+    _viewport[0] = x;
+    _viewport[1] = y;
+    _viewport[2] = width;
+    _viewport[3] = height;
+    ::glViewport(x, y, width, height);
+}
+
+void GlesContext::PushAttrib(GLbitfield mask) {
+    if (_savedCount == ATTRIBUTE_DEPTH) return SetError(GL_STACK_OVERFLOW);
+    _savedStates[static_cast<std::size_t>(_savedCount++)] = SavedState{mask, _state};
+}
+
+void GlesContext::PopAttrib() {
+    if (_savedCount == 0) return SetError(GL_STACK_UNDERFLOW);
+    const SavedState& saved = _savedStates[static_cast<std::size_t>(--_savedCount)];
+    _Apply(saved.state, saved.mask);
+}
+
+void GlesContext::_Apply(const ServerState& state, GLbitfield mask) {
+    for (int i = 0; i < CAPABILITIES; ++i) {
+        if ((mask & (GL_ENABLE_BIT | KNOWN_CAPABILITIES[i].groups)) == 0) continue;
+        SetEnabled(KNOWN_CAPABILITIES[i].name, state.enables[static_cast<std::size_t>(i)]);
+    }
+    if (mask & GL_COLOR_BUFFER_BIT) {
+        BlendFunc(state.blendSource, state.blendDestination);
+        ClearColor(state.clearColor);
+    }
+    if (mask & GL_LIGHTING_BIT) _state.shadeModel = state.shadeModel;
+}
+
+void GlesContext::PushClientAttrib() {
+    if (_savedPixelStoreCount == ATTRIBUTE_DEPTH) return SetError(GL_STACK_OVERFLOW);
+    _savedPixelStores[static_cast<std::size_t>(_savedPixelStoreCount++)] = _pixelStore;
+}
+
+void GlesContext::PopClientAttrib() {
+    if (_savedPixelStoreCount == 0) return SetError(GL_STACK_UNDERFLOW);
+    const GlesPixelStore& saved = _savedPixelStores[static_cast<std::size_t>(--_savedPixelStoreCount)];
+    PixelStore(GL_UNPACK_ALIGNMENT, saved.unpackAlignment);
+    PixelStore(GL_UNPACK_LSB_FIRST, saved.unpackLsbFirst);
+    PixelStore(GL_PACK_ALIGNMENT, saved.packAlignment);
+}
+
+void GlesContext::PixelStore(GLenum name, GLint value) {
+    if (name == GL_UNPACK_LSB_FIRST) {
+        _pixelStore.unpackLsbFirst = value != 0;
+        return;
+    }
+    if (name != GL_UNPACK_ALIGNMENT && name != GL_PACK_ALIGNMENT) return SetError(GL_INVALID_ENUM);
+    if (value != 1 && value != 2 && value != 4 && value != 8) return SetError(GL_INVALID_VALUE);
+    (name == GL_UNPACK_ALIGNMENT ? _pixelStore.unpackAlignment : _pixelStore.packAlignment) = value;
+    ::glPixelStorei(name, value);
+}
+
+bool GlesContext::GetIntegers(GLenum name, GLint* values) const {
+    const int hint = HintIndex(name);
+    if (hint >= 0) {
+        *values = static_cast<GLint>(_hints[static_cast<std::size_t>(hint)]);
+        return true;
+    }
+    switch (name) {
+        case GL_BLEND_SRC: *values = static_cast<GLint>(_state.blendSource); return true;
+        case GL_BLEND_DST: *values = static_cast<GLint>(_state.blendDestination); return true;
+        case GL_SHADE_MODEL: *values = static_cast<GLint>(_state.shadeModel); return true;
+        case GL_DEPTH_FUNC: *values = static_cast<GLint>(_depthFunction); return true;
+        case GL_FRONT_FACE: *values = static_cast<GLint>(_frontFace); return true;
+        case GL_CULL_FACE_MODE: *values = static_cast<GLint>(_cullFace); return true;
+        case GL_TEXTURE_BINDING_2D: *values = static_cast<GLint>(_boundTexture); return true;
+        case GL_MODELVIEW_STACK_DEPTH: *values = _modelView.Depth(); return true;
+        case GL_MAX_MODELVIEW_STACK_DEPTH: *values = GlesMatrixStack::DEPTH; return true;
+        case GL_VIEWPORT: for (int i = 0; i < 4; ++i) values[i] = _viewport[i]; return true;
+        default: return false;
+    }
+}
+
+bool GlesContext::GetFloats(GLenum name, GLfloat* values) const {
+    switch (name) {
+        case GL_COLOR_CLEAR_VALUE: for (int i = 0; i < 4; ++i) values[i] = _state.clearColor[i]; return true;
+        case GL_DEPTH_CLEAR_VALUE: *values = _clearDepth; return true;
+        case GL_LINE_WIDTH: *values = _lineWidth; return true;
+        case GL_POINT_SIZE: *values = _state.pointSize; return true;
+        case GL_MODELVIEW_MATRIX: for (int i = 0; i < 16; ++i) values[i] = _modelView.Top()[i]; return true;
+        default: break;
+    }
+    GLint integers[4] = {};
+    if (!GetIntegers(name, integers)) return false;
+    for (int i = 0; i < (name == GL_VIEWPORT ? 4 : 1); ++i) values[i] = static_cast<GLfloat>(integers[i]);
+    return true;
+}
+
+void GlesContext::SetError(GLenum error) {
+    if (_error == GL_NO_ERROR) _error = error;
+}
+
+GLenum GlesContext::TakeError() {
+    const GLenum error = _error;
+    _error = GL_NO_ERROR;
+    return error != GL_NO_ERROR ? error : ::glGetError();
+}
+
+// ES 2 reads RGBA only: three-byte pixels are packed from it.
+void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels) {
+    if (format != GL_RGB) return ::glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, pixels);
+    std::vector<GLubyte> rgba(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    ::glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    ::glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    ::glPixelStorei(GL_PACK_ALIGNMENT, _pixelStore.packAlignment);
+    const int rowBytes = RowBytes(width, 3, _pixelStore.packAlignment);
+    auto* out = static_cast<GLubyte*>(pixels);
+    for (int row = 0; row < height; ++row) {
+        for (int column = 0; column < width; ++column) {
+            for (int channel = 0; channel < 3; ++channel) {
+                const std::size_t from = static_cast<std::size_t>((row * width + column) * 4 + channel);
+                out[row * rowBytes + column * 3 + channel] = rgba[from];
+            }
+        }
+    }
+}
+
+void GlesContext::PushMatrix() {
+    if (!Matrices().Push()) SetError(GL_STACK_OVERFLOW);
+}
+
+void GlesContext::PopMatrix() {
+    if (!Matrices().Pop()) SetError(GL_STACK_UNDERFLOW);
+}
+
+void GlesContext::Begin(GLenum mode) {
+    if (_vertexCount >= 0) return SetError(GL_INVALID_OPERATION);
+    if (mode != GL_QUADS && mode != GL_LINE_LOOP) return SetError(GL_INVALID_ENUM);
+    _primitive = mode;
+    _vertexCount = 0;
+}
+
+void GlesContext::Vertex(float x, float y) {
+    if (_vertexCount < 0 || _vertexCount == MOST_VERTICES) return;
+    _vertices[static_cast<std::size_t>(_vertexCount++)] =
+        GlesVertex{x, y, _texCoord[0], _texCoord[1], _color[0], _color[1], _color[2], _color[3]};
+}
+
+void GlesContext::TexCoord(float s, float t) {
+    _texCoord[0] = s;
+    _texCoord[1] = t;
+}
+
+void GlesContext::Color(const float color[4]) {
+    for (int i = 0; i < 4; ++i) _color[i] = color[i];
+}
+
+void GlesContext::End() {
+    if (_vertexCount < 0) return SetError(GL_INVALID_OPERATION);
+    if (_primitive == GL_QUADS) {
+        _DrawQuads();
+    } else if (_vertexCount >= 2) {
+        _program.Draw(GL_LINE_LOOP, _vertices.data(), _vertexCount, _Transform(),
+                      _IsTextured() ? GlesTexturing::MODULATE : GlesTexturing::NONE);
+    }
+    _vertexCount = -1;
+}
+
+// Each quad as two triangles; flat shading colours a quad with its last vertex's colour.
+void GlesContext::_DrawQuads() {
+    static constexpr int CORNERS[6] = {0, 1, 2, 0, 2, 3};
+    const int quads = _vertexCount / 4;
+    for (int quad = 0; quad < quads; ++quad) {
+        const GlesVertex& last = _vertices[static_cast<std::size_t>(quad * 4 + 3)];
+        for (int i = 0; i < 6; ++i) {
+            GlesVertex vertex = _vertices[static_cast<std::size_t>(quad * 4 + CORNERS[i])];
+            if (_state.shadeModel == GL_FLAT) {
+                vertex.red = last.red;
+                vertex.green = last.green;
+                vertex.blue = last.blue;
+                vertex.alpha = last.alpha;
+            }
+            _triangles[static_cast<std::size_t>(quad * 6 + i)] = vertex;
+        }
+    }
+    if (quads == 0) return;
+    _program.Draw(GL_TRIANGLES, _triangles.data(), quads * 6, _Transform(),
+                  _IsTextured() ? GlesTexturing::MODULATE : GlesTexturing::NONE);
+}
+
+GlesMatrixStack::Matrix GlesContext::_Transform() const {
+    return GlesMatrixStack::Product(_projection.Top(), _modelView.Top());
+}
+
+// A texture without an image leaves the colour as it is, as OpenGL 1.1 does.
+bool GlesContext::_IsTextured() const {
+    return IsEnabled(GL_TEXTURE_2D) && _boundTexture < _hasImage.size() && _hasImage[_boundTexture];
+}
+
+void GlesContext::BindTexture(GLuint name) {
+    _boundTexture = name;
+    ::glBindTexture(GL_TEXTURE_2D, name);
+}
+
+// GL_CLAMP becomes ES 2's edge clamp: at a texture's border desktop OpenGL blends in the
+// border colour, ES 2 repeats the edge texel.
+void GlesContext::TexParameter(GLenum name, GLint value) {
+    ::glTexParameteri(GL_TEXTURE_2D, name, value == GL_CLAMP ? GL_CLAMP_TO_EDGE : value);
+}
+
+// BGR and BGRA become RGB and RGBA, tightly packed; ES 2 wants the internal format to match.
+void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, const GLvoid* pixels) {
+    const bool hasAlpha = format == GL_BGRA_EXT || format == GL_RGBA;
+    const bool isBgr = format == GL_BGR_EXT || format == GL_BGRA_EXT;
+    const int bytesPerPixel = hasAlpha ? 4 : 3;
+    const GLenum esFormat = hasAlpha ? GL_RGBA : GL_RGB;
+    if (internalFormat != static_cast<GLint>(esFormat) && internalFormat != bytesPerPixel) {
+        return SetError(GL_INVALID_OPERATION);
+    }
+    const int inRow = RowBytes(width, bytesPerPixel, _pixelStore.unpackAlignment);
+    std::vector<GLubyte> converted(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                                   static_cast<std::size_t>(bytesPerPixel));
+    const auto* in = static_cast<const GLubyte*>(pixels);
+    for (int row = 0; row < height && in != nullptr; ++row) {
+        for (int column = 0; column < width; ++column) {
+            const GLubyte* from = in + row * inRow + column * bytesPerPixel;
+            GLubyte* to = &converted[static_cast<std::size_t>((row * width + column) * bytesPerPixel)];
+            for (int channel = 0; channel < bytesPerPixel; ++channel) to[channel] = from[channel];
+            if (isBgr) {
+                to[0] = from[2];
+                to[2] = from[0];
+            }
+        }
+    }
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(esFormat), width, height, 0, esFormat, GL_UNSIGNED_BYTE,
+                   converted.data());
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, _pixelStore.unpackAlignment);
+    if (_boundTexture >= _hasImage.size()) _hasImage.resize(_boundTexture + 1);
+    _hasImage[_boundTexture] = true;
+}
+
+void GlesContext::CallLists(GLsizei count, const GLubyte* lists) {
+    _lists.CallLists(count, lists, _program, _viewport);
+    ::glBindTexture(GL_TEXTURE_2D, _boundTexture);
+}
+
+void GlesContext::RasterPos(float x, float y) {
+    const GlesMatrixStack::Matrix transform = _Transform();
+    float clip[4];
+    for (int row = 0; row < 4; ++row) clip[row] = transform[row] * x + transform[4 + row] * y + transform[12 + row];
+    _lists.SetRasterPosition(clip, _viewport, _color);
+}
+
+void GlesContext::Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
+                         const GLubyte* bits) {
+    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _program, _viewport);
+    ::glBindTexture(GL_TEXTURE_2D, _boundTexture);
+}

@@ -1,0 +1,116 @@
+#pragma once
+// OpenGL 1.1's state as far as the engine uses it, kept over an OpenGL ES 2 context: what
+// ES 2 has is passed on, what it lacks (fixed-function enables, shade model, hints, point
+// size, matrix stacks, attribute stacks, immediate mode, BGR uploads) is kept here and
+// carried out by GlesProgram and GlesBitmapLists. One context per process, as the engine
+// makes one window.
+#include <GLES2/gl2.h>
+
+#include <array>
+#include <vector>
+
+#include "GlesBitmapLists.h"
+#include "GlesMatrixStack.h"
+#include "GlesProgram.h"
+
+class GlesContext {
+public:
+    static GlesContext& Current();
+
+    GlesContext();
+
+    void SetEnabled(GLenum capability, bool isEnabled);
+    bool IsEnabled(GLenum capability) const;
+    void ShadeModel(GLenum mode) { _state.shadeModel = mode; }
+    void BlendFunc(GLenum source, GLenum destination);
+    void ClearColor(const std::array<float, 4>& color);
+    void ClearDepth(float depth);
+    void Simple(GLenum name, GLenum value);  // depth function, front face, cull face, hints
+    void LineWidth(float width);
+    void PointSize(float size) { _state.pointSize = size; }
+    void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
+    void PushAttrib(GLbitfield mask);
+    void PopAttrib();
+    void PushClientAttrib();
+    void PopClientAttrib();
+    void PixelStore(GLenum name, GLint value);
+    bool GetIntegers(GLenum name, GLint* values) const;  // false: ask ES 2
+    bool GetFloats(GLenum name, GLfloat* values) const;
+    void SetError(GLenum error);
+    GLenum TakeError();
+    void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels);
+
+    void MatrixMode(GLenum mode) { _matrixMode = mode; }
+    GlesMatrixStack& Matrices() { return _matrixMode == 0x1701 ? _projection : _modelView; }
+    void PushMatrix();
+    void PopMatrix();
+
+    void Begin(GLenum mode);
+    void End();
+    void Vertex(float x, float y);
+    void TexCoord(float s, float t);
+    void Color(const float color[4]);
+
+    void BindTexture(GLuint name);
+    void TexParameter(GLenum name, GLint value);
+    void TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, const GLvoid* pixels);
+
+    GlesBitmapLists& Lists() { return _lists; }
+    void CallLists(GLsizei count, const GLubyte* lists);
+    void RasterPos(float x, float y);
+    void Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
+                const GLubyte* bits);
+
+private:
+    static constexpr int CAPABILITIES = 18;
+    static constexpr int ATTRIBUTE_DEPTH = 16;
+    static constexpr int MOST_VERTICES = 1024;
+
+    // What glPushAttrib saves: the enables, the colour-buffer and the lighting groups.
+    struct ServerState {
+        std::array<bool, CAPABILITIES> enables;
+        GLenum blendSource;
+        GLenum blendDestination;
+        std::array<float, 4> clearColor;
+        GLenum shadeModel;
+        float pointSize;
+    };
+    struct SavedState {
+        GLbitfield mask;
+        ServerState state;
+    };
+
+    void _Apply(const ServerState& state, GLbitfield mask);
+    GlesMatrixStack::Matrix _Transform() const;
+    bool _IsTextured() const;
+    void _DrawQuads();
+
+    ServerState _state;
+    std::array<SavedState, ATTRIBUTE_DEPTH> _savedStates;
+    int _savedCount;
+    GlesPixelStore _pixelStore;
+    std::array<GlesPixelStore, ATTRIBUTE_DEPTH> _savedPixelStores;
+    int _savedPixelStoreCount;
+    float _clearDepth;
+    GLenum _depthFunction, _frontFace, _cullFace;
+    std::array<GLenum, 5> _hints;
+    float _lineWidth;
+    GLint _viewport[4];
+    GLenum _error;
+
+    GLenum _matrixMode;
+    GlesMatrixStack _modelView;
+    GlesMatrixStack _projection;
+
+    GLenum _primitive;
+    int _vertexCount;
+    std::array<GlesVertex, MOST_VERTICES> _vertices;
+    std::array<GlesVertex, MOST_VERTICES / 4 * 6> _triangles;
+    float _color[4];
+    float _texCoord[2];
+
+    GLuint _boundTexture;
+    std::vector<bool> _hasImage;  // by texture name
+    GlesProgram _program;
+    GlesBitmapLists _lists;
+};
