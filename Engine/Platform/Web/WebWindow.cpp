@@ -1,0 +1,65 @@
+// The one window is the page's canvas: made to the window's size, titled through the
+// page's title, shown and hidden with it.
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <string>
+
+#include "../Platform.h"
+#include "../WindowsConstants.h"
+#include "WebState.h"
+
+namespace {
+
+// The class a window may be created with; a page has no classes of its own.
+std::string& RegisteredClassName() {
+    static std::string name;
+    return name;
+}
+
+EM_JS(void, SetTitle, (const char* title), { document.title = UTF8ToString(title); });
+
+EM_JS(void, ShowCanvas, (int isShown), { Module.canvas.style.visibility = isShown ? "visible" : "hidden"; });
+
+EM_JS(void, FocusCanvas, (), { Module.canvas.focus(); });
+
+}  // namespace
+
+bool Platform::RegisterClassA(const WindowClass& windowClass) {
+    if (windowClass.className == nullptr) return false;
+    RegisteredClassName() = windowClass.className;
+    return true;
+}
+
+// The page draws no frame around the canvas: the drawing area is the whole window.
+bool Platform::AdjustWindowRectEx(Rect* /*rect*/, std::uint32_t /*style*/, bool /*hasMenu*/,
+                                  std::uint32_t /*exStyle*/) {
+    return true;
+}
+
+WindowHandle Platform::CreateWindowExA(std::uint32_t /*exStyle*/, const char* className, const char* title,
+                                       std::uint32_t /*style*/, int /*x*/, int /*y*/, int width, int height,
+                                       InstanceHandle /*instance*/) {
+    WebState& state = TheWebState();
+    if (className == nullptr || RegisteredClassName() != className || state.isWindowMade) return nullptr;
+    if (emscripten_set_canvas_element_size("#canvas", width, height) != EMSCRIPTEN_RESULT_SUCCESS) return nullptr;
+    SetTitle(title);
+    ShowCanvas(0);
+    state.isWindowMade = true;
+    ListenToCanvas();
+    return TheWindowHandle();
+}
+
+void Platform::ShowWindow(WindowHandle window, int command) {
+    if (window == nullptr || window != TheWindowHandle()) return;
+    ShowCanvas(command != SW_HIDE);
+}
+
+void Platform::SetForegroundWindow(WindowHandle /*window*/) {}
+
+void Platform::SetFocus(WindowHandle window) {
+    if (window != nullptr && window == TheWindowHandle()) FocusCanvas();
+}
+
+// The window is its own device context.
+DeviceContextHandle Platform::GetDC(WindowHandle window) { return window; }

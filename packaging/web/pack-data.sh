@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Packs a data folder for the page: <out>.data and its loader <out>.js, which puts the
+# folder's files at the root of the page's file system, the game's working folder.
+# Usage: pack-data.sh folder out
+set -euo pipefail
+folder=$(cd "$1" && pwd)
+out=$2
+packager=/usr/share/emscripten/tools/file_packager.py
+cd "$(dirname "$out")"
+python3 "$packager" "$(basename "$out").data" --preload "$folder@/" --js-output="$(basename "$out").js" >/dev/null

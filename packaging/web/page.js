@@ -1,0 +1,116 @@
+// The page around the game: what the Web backend asks of it (debug output, message boxes,
+// the start-up plaque, glyphs, the frame's presentation) and what it tells the player (the
+// end and its exit code). Tests read window.cribblestorm.
+"use strict";
+
+const cribblestorm = {frames: 0, firstFrameMs: null, exitCode: null, debugText: ""};
+window.cribblestorm = cribblestorm;
+
+const byId = id => document.getElementById(id);
+
+// The size that makes ascent plus descent the cell height, per face and height.
+const fontSizes = new Map();
+function fontFor(context, face, cellHeight) {
+    const family = `"${face}", sans-serif`;
+    const key = `${family}/${cellHeight}`;
+    if (!fontSizes.has(key)) {
+        context.font = `100px ${family}`;
+        const probe = context.measureText("Hg");
+        fontSizes.set(key, 100 * cellHeight / (probe.fontBoundingBoxAscent + probe.fontBoundingBoxDescent));
+    }
+    return `${fontSizes.get(key)}px ${family}`;
+}
+
+const windows1252 = new TextDecoder("windows-1252");
+let glyphCanvas = null;
+
+// One byte's glyph at half coverage or more: its box, bearing, rows above the baseline,
+// advance, and its bits bottom-up, whole bytes per row, high bit first.
+function renderGlyph(face, cellHeight, byte) {
+    glyphCanvas = glyphCanvas || document.createElement("canvas");
+    const context = glyphCanvas.getContext("2d", {willReadFrequently: true});
+    const character = windows1252.decode(new Uint8Array([byte]));
+    context.font = fontFor(context, face, cellHeight);
+    const advance = Math.round(context.measureText(character).width);
+    const pad = cellHeight;
+    const width = advance + 3 * pad;
+    const height = 3 * pad;
+    glyphCanvas.width = width;
+    glyphCanvas.height = height;
+    context.font = fontFor(context, face, cellHeight);
+    context.fillStyle = "white";
+    context.textBaseline = "alphabetic";
+    const originX = pad;
+    const baseline = 2 * pad;
+    context.fillText(character, originX, baseline);
+    const pixels = context.getImageData(0, 0, width, height).data;
+    const isSet = (x, y) => pixels[(y * width + x) * 4 + 3] >= 128;
+    let left = width, right = -1, top = height, bottom = -1;
+    for (let y = 0; y < height; ++y) {
+        for (let x = 0; x < width; ++x) {
+            if (!isSet(x, y)) continue;
+            left = Math.min(left, x); right = Math.max(right, x);
+            top = Math.min(top, y); bottom = Math.max(bottom, y);
+        }
+    }
+    if (right < 0) return {width: 0, height: 0, left: 0, top: 0, advance, bits: new Uint8Array(0)};
+    const glyphWidth = right - left + 1;
+    const glyphHeight = bottom - top + 1;
+    const rowBytes = Math.ceil(glyphWidth / 8);
+    const bits = new Uint8Array(rowBytes * glyphHeight);
+    for (let row = 0; row < glyphHeight; ++row) {
+        for (let column = 0; column < glyphWidth; ++column) {
+            if (isSet(left + column, bottom - row)) bits[row * rowBytes + (column >> 3)] |= 0x80 >> (column & 7);
+        }
+    }
+    return {width: glyphWidth, height: glyphHeight, left: left - originX, top: baseline - top, advance, bits};
+}
+
+function drawPlaque(plaque) {
+    const layer = byId("plaque");
+    layer.style.display = "";
+    const context = layer.getContext("2d");
+    context.fillStyle = plaque.background;
+    context.fillRect(plaque.left, plaque.top, plaque.width, plaque.height);
+    context.font = fontFor(context, plaque.face, plaque.fontHeight);
+    context.fillStyle = plaque.foreground;
+    context.textBaseline = "top";
+    context.fillText(plaque.text, plaque.x, plaque.y);
+}
+
+function framePresented() {
+    cribblestorm.frames += 1;
+    if (cribblestorm.frames !== 1) return;
+    cribblestorm.firstFrameMs = Math.round(performance.now());
+    byId("plaque").style.display = "none";
+    byId("status").textContent = `Playing (first frame after ${cribblestorm.firstFrameMs} ms).`;
+}
+
+function debugOutput(text) {
+    cribblestorm.debugText += text;
+    console.debug(text);
+    byId("debug").textContent += text;
+}
+
+function messageBox(caption, text) {
+    const box = document.createElement("section");
+    const title = document.createElement("h2");
+    title.textContent = caption;
+    box.append(title, text);
+    byId("report").append(box);
+}
+
+function ended(code) {
+    cribblestorm.exitCode = code;
+    byId("status").textContent = code === 0 ? "The game has ended (exit code 0)."
+                                            : `The game ended after a fatal error (exit code ${code}).`;
+}
+
+var Module = {
+    canvas: byId("canvas"),
+    debugOutput, messageBox, drawPlaque, framePresented, renderGlyph,
+    onExit: ended,
+    // The runtime's own words are not the game's debug output.
+    print: text => console.log(text),
+    printErr: text => console.warn(text),
+};
