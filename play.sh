@@ -3,8 +3,18 @@
 # the game plays itself in a virtual screen: the run is recorded until "YOU LOSE!" shows
 # (or a few minutes pass), then the game is ended with Escape, and the recording and a
 # final screenshot are left in recordings/.
+# ./play.sh --web [port] builds the browser's page instead and serves it on this machine
+# (port 8000 unless given); open the address it prints in a browser.
 set -euo pipefail
 cd "$(dirname "$0")"
+if [ "${1:-}" = --web ]; then
+    port=${2:-8000}
+    scripts/install-packages.sh web
+    cmake --preset web >/dev/null
+    cmake --build --preset web
+    echo "Serving build-web/web/ at http://localhost:$port/ (Ctrl+C stops it)."
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/web
+fi
 scripts/install-packages.sh play
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target cribblestorm

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that "play", "package", "test", "windows", "fuzz" or "bench"
-# needs, when any is missing.
+# Installs the Debian packages that "play", "web", "package", "test", "windows", "fuzz" or
+# "bench" needs, when any is missing; "test" also installs the browser tests' Node.js modules
+# (tests/web).
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
@@ -11,6 +12,10 @@ play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libf
 windows_packages=(cmake ninja-build python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 wine_libraries=(libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1 libxxf86vm1)
 wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-dri:i386 "${wine_libraries[@]/%/:i386}")
+# The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with
+# playwright-core from the npm registry.
+web_packages=(cmake ninja-build python3 emscripten)
+web_test_packages=("${web_packages[@]}" chromium nodejs npm)
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)
@@ -23,29 +28,40 @@ fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev libgl-dev)
 bench_packages=("${play_packages[@]}" libgtest-dev python3 libsfml-dev liballegro5-dev liballegro-image5-dev
     liballegro-ttf5-dev)
 test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
-    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}")
+    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}"
+    "${web_test_packages[@]}")
 
 case "${1:-}" in
     play) wanted=("${play_packages[@]}") ;;
+    web) wanted=("${web_packages[@]}") ;;
     package) wanted=("${package_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
     fuzz) wanted=("${fuzz_packages[@]}") ;;
     bench) wanted=("${bench_packages[@]}") ;;
-    *) echo "usage: $0 play|package|test|windows|fuzz|bench" >&2; exit 2 ;;
+    *) echo "usage: $0 play|web|package|test|windows|fuzz|bench" >&2; exit 2 ;;
 esac
 
-missing=()
-for package in "${wanted[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+install_debian_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
 
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing ${missing[*]}"
-if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing ${missing[*]}"
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+install_debian_packages "${wanted[@]}"
+# The browser tests' modules, exactly as package-lock.json pins them.
+web_tests="$(dirname "$0")/../tests/web"
+if [ "$1" = test ] && [ ! -d "$web_tests/node_modules/playwright-core" ]; then
+    (cd "$web_tests" && npm ci --no-audit --no-fund >/dev/null)
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
