@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Cribblestorm and runs every test: unit, render and end-to-end tests under a
-# virtual X server, the unit tests again as a 32-bit program, the Windows builds' checks and
-# their tests under Wine, then the Linux tests again with AddressSanitizer and UBSan, and a
-# minute of each fuzz target.
+# virtual X server, the browser's build in headless Chromium, the unit tests again as a
+# 32-bit program, the Windows builds' checks and their tests under Wine, then the Linux tests
+# again with AddressSanitizer and UBSan, and a minute of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-packages.sh test
@@ -20,6 +20,9 @@ run_suite() {
     scripts/with-xvfb.sh ctest --preset "$preset" -j2
 }
 
+# The browser's page first: the Linux suite's browser tests load it.
+cmake --preset web >/dev/null
+cmake --build --preset web
 run_suite linux
 run_suite linux32
 # Windows: both builds run their tests under Wine, the 32-bit one in a 32-bit prefix.

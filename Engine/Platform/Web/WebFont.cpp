@@ -79,6 +79,8 @@ void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, s
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
-    for (std::uint32_t byte = first; byte < first + count; ++byte) CompileGlyph(*font, byte, listBase + byte - first, bits);
+    for (std::uint32_t byte = first; byte < first + count; ++byte) {
+        CompileGlyph(*font, byte, listBase + byte - first, bits);
+    }
     glPopClientAttrib();
 }

@@ -1,5 +1,8 @@
-// The browser's entry point: the engine with an empty command line. Its exit code reaches
-// the page through the runtime's exit.
+// The browser's entry point: the engine with an empty command line. Its result leaves
+// through the runtime's exit, which hands the exit code to the page: a main that waited for
+// the browser on its way (the buffer swap) returns to no one.
+#include <cstdlib>
+
 #include "../Platform.h"
 
-int main() { return EngineMain(nullptr, ""); }
+int main() { std::exit(EngineMain(nullptr, "")); }

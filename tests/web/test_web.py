@@ -1,0 +1,189 @@
+"""The browser's build in Debian's headless Chromium, against the Linux program: the page
+loads, its debug output on the console is the Linux program's transcript, a frame of a
+fixture level matches the Linux program's frame of the same level, the keys change the
+overlays, Escape ends it with the whole shut-down, and a missing level is a fatal report
+with exit code 1."""
+import functools
+import http.server
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
+import harness  # noqa: E402
+from test_game import FLOOR, NAME, WHITE, YELLOW, report_pattern, shutdown_lines, startup_lines  # noqa: E402
+
+PAGE_FILES = ["index.html", "page.js", "cribblestorm.js", "cribblestorm.wasm"]
+PACK_DATA = os.path.join(HERE, "..", "..", "packaging", "web", "pack-data.sh")
+# The browser's one display mode is its canvas, drawn at the animation frame rate; the
+# virtual X server's is 24 bits at a rate it does not tell.
+LINUX_MODE = "  MODE   9 :  1024 x  768 ( 24 bpp, ??? Hz, fullscreen)"
+WEB_MODE = "  MODE   9 :  1024 x  768 ( 32 bpp,  60 Hz, fullscreen)"
+# WebGL on SwiftShader against desktop OpenGL on Mesa: textures, quads, lines and blending
+# to one step per channel. The text ("YOU LOSE!", the frame rate) is the browser's font
+# against FreeType's and is left out of the comparison.
+TOLERANCE = 1
+TEXT_AREAS = [(480, 352, 660, 400), (960, 0, 1023, 24)]
+
+
+def web_transcript(text):
+    return text.replace(LINUX_MODE, WEB_MODE)
+
+
+class Browser:
+    """tests/web/browser.mjs: Chromium driven through playwright-core."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(["node", os.path.join(HERE, "browser.mjs")], cwd=HERE, text=True,
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+
+    def do(self, **command):
+        self.process.stdin.write(json.dumps(command) + "\n")
+        self.process.stdin.flush()
+        answer = json.loads(self.process.stdout.readline() or '{"error": "the browser ended"}')
+        if "error" in answer:
+            raise AssertionError(answer["error"])
+        return answer["value"]
+
+    def wait(self, expression, timeout=30000):
+        return self.do(wait=expression, timeout=timeout)
+
+    def canvas(self, folder):
+        """The canvas as shown, as a Screenshot."""
+        path = os.path.join(folder, "canvas.png")
+        self.do(shot=path)
+        rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+        return harness.Screenshot(rgb)
+
+    def output(self):
+        return "".join(self.do(console=True))
+
+    def close(self):
+        self.process.stdin.close()
+        self.process.wait(timeout=30)
+        self.process.stdout.close()
+
+
+class Site:
+    """The built page with a working folder of the test's packed as its data, served on an
+    address of its own."""
+
+    def __init__(self, data_folder):
+        self.folder = tempfile.mkdtemp(prefix="cribblestorm-web-")
+        built = os.environ["CRIBBLESTORM_WEB"]
+        for name in PAGE_FILES:
+            shutil.copy(os.path.join(built, name), self.folder)
+        subprocess.run([PACK_DATA, data_folder, os.path.join(self.folder, "data")], check=True)
+        handler = functools.partial(QuietHandler, directory=self.folder)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = "http://127.0.0.1:%d/index.html" % self.server.server_address[1]
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *arguments):
+        pass
+
+
+class WebTest(harness.EndToEndTest):
+    def setUp(self):
+        super().setUp()
+        self.game = self.own(harness.Game(self.screen))  # the Linux program, for comparing
+        harness.write_sprites(self.game.folder)
+        self.browser = Browser()
+        self.addCleanup(self.browser.close)
+
+    def open_page(self):
+        site = Site(self.game.folder)
+        self.addCleanup(site.close)
+        self.assertEqual(self.browser.do(open=site.url), 200)
+
+    def play(self, cells):
+        """The fixture level in the page, once its first frames are shown."""
+        harness.write_level(self.game.folder, "Level02", cells, FLOOR)
+        self.open_page()
+        self.browser.wait("cribblestorm.frames >= 3")
+
+    def ended(self):
+        """The page's exit code, once the game has ended."""
+        self.browser.wait("cribblestorm.exitCode !== null")
+        return self.browser.do(eval="cribblestorm.exitCode")
+
+    def test_the_transcript_is_the_linux_one_and_escape_ends_with_the_whole_shutdown(self):
+        self.play({(500, 400): (0, 255, 0), (300, 300): (255, 0, 0), (301, 300): (255, 0, 0), (600, 600): YELLOW})
+        self.browser.do(key="Escape")
+        self.assertEqual(self.ended(), 0)
+        spawned = "Spawned mine at (300,300)\nSpawned mine at (301,300)\nSpawned baby at (500,400)\n"
+        expected = web_transcript(startup_lines(spawned) + shutdown_lines())
+        self.assertEqual(self.browser.output(), expected)  # on the console, one message per output
+        self.assertEqual(self.browser.do(eval="cribblestorm.debugText"), expected)
+        self.assertIn("exit code 0", self.browser.do(eval="document.getElementById('status').textContent"))
+
+    def test_a_frame_matches_the_linux_programs(self):
+        cells = {(600, 600): YELLOW, (200, 500): YELLOW}  # no baby: lost from the first frame, nothing moves
+        self.play(cells)
+        web = self.browser.canvas(self.game.folder)
+        self.game.start()
+        native = self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
+        self.assertGreater(web.count(WHITE, 480, 352, 660, 400), 30)  # "YOU LOSE!" is there
+        largest, differing = 0, 0
+        for y in range(harness.SCREEN_HEIGHT):
+            for x in range(harness.SCREEN_WIDTH):
+                if any(left <= x <= right and top <= y <= bottom for left, top, right, bottom in TEXT_AREAS):
+                    continue
+                difference = max(abs(a - b) for a, b in zip(web.pixel(x, y), native.pixel(x, y)))
+                largest = max(largest, difference)
+                differing += difference > 0
+        print("%d pixels differ, by at most %d (tolerance %d)" % (differing, largest, TOLERANCE))
+        self.assertLessEqual(largest, TOLERANCE)
+
+    def test_backquote_and_f11_change_the_overlays(self):
+        self.play({(500, 400): (0, 255, 0)})
+        dimmed = tuple(channel // 2 for channel in FLOOR)
+        readout_area = 41 * 21
+
+        def readout_pixels(shot):  # what is not floor where the readout stands
+            return readout_area - shot.count(FLOOR, 983, 0, 1023, 20)
+
+        shot = self.browser.canvas(self.game.folder)
+        self.assertEqual(shot.pixel(700, 40), FLOOR)
+        self.assertGreater(readout_pixels(shot), 20)
+        for key, expected in [("Backquote", lambda shot: shot.pixel(700, 48) == dimmed and
+                               shot.pixel(700, 49) == FLOOR),
+                              ("Backquote", lambda shot: shot.pixel(700, 760) == dimmed),
+                              ("Backquote", lambda shot: shot.pixel(700, 40) == FLOOR),
+                              ("F11", lambda shot: readout_pixels(shot) == 0),
+                              ("F11", lambda shot: readout_pixels(shot) > 20)]:
+            frames = self.browser.do(eval="cribblestorm.frames")
+            self.browser.do(key=key)
+            self.browser.wait("cribblestorm.frames >= %d" % (frames + 2))  # the key's frame is shown
+            self.assertTrue(expected(self.browser.canvas(self.game.folder)), key)
+        self.browser.do(key="Escape")
+        self.assertEqual(self.ended(), 0)
+
+    def test_a_missing_level_is_reported_in_the_page_and_ends_with_1(self):
+        self.open_page()
+        self.assertEqual(self.ended(), 1)
+        self.assertRegex(self.browser.output(), "^" + re.escape(web_transcript(startup_lines("", finished=False))) +
+                         report_pattern("Engine/Image.cpp", "file",
+                                        "Image::LoadFromFile : failed to open \"levels\\Level02_image.tga\"\n") +
+                         re.escape(shutdown_lines()) + "$")
+        captions = self.browser.do(eval="[...document.querySelectorAll('#report h2')].map(h => h.textContent)")
+        self.assertEqual(captions, [NAME + " : Program Error", NAME + " : Emergency Shutdown"])
+        self.assertIn("exit code 1", self.browser.do(eval="document.getElementById('status').textContent"))
+
+
+if __name__ == "__main__":
+    unittest.main()
