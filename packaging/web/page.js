@@ -78,6 +78,11 @@ function drawPlaque(plaque) {
     context.fillText(plaque.text, plaque.x, plaque.y);
 }
 
+// The game's window: the canvas and the plaque layer over it.
+function showWindow(isShown) {
+    byId("screen").style.visibility = isShown ? "visible" : "hidden";
+}
+
 function framePresented() {
     cribblestorm.frames += 1;
     if (cribblestorm.frames !== 1) return;
@@ -108,7 +113,7 @@ function ended(code) {
 
 var Module = {
     canvas: byId("canvas"),
-    debugOutput, messageBox, drawPlaque, framePresented, renderGlyph,
+    debugOutput, messageBox, drawPlaque, framePresented, renderGlyph, showWindow,
     onExit: ended,
     // The runtime's own words are not the game's debug output.
     print: text => console.log(text),

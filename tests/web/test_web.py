@@ -182,6 +182,7 @@ class WebTest(harness.EndToEndTest):
                          re.escape(shutdown_lines()) + "$")
         captions = self.browser.do(eval="[...document.querySelectorAll('#report h2')].map(h => h.textContent)")
         self.assertEqual(captions, [NAME + " : Program Error", NAME + " : Emergency Shutdown"])
+        self.assertEqual(self.browser.do(eval="document.getElementById('screen').style.visibility"), "hidden")
         self.assertIn("exit code 1", self.browser.do(eval="document.getElementById('status').textContent"))
 
 

@@ -1,5 +1,5 @@
 // The one window is the page's canvas: made to the window's size, titled through the
-// page's title, shown and hidden with it.
+// page's title, shown and hidden with the plaque layer over it.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
@@ -19,7 +19,7 @@ std::string& RegisteredClassName() {
 
 EM_JS(void, SetTitle, (const char* title), { document.title = UTF8ToString(title); });
 
-EM_JS(void, ShowCanvas, (int isShown), { Module.canvas.style.visibility = isShown ? "visible" : "hidden"; });
+EM_JS(void, ShowCanvas, (int isShown), { Module.showWindow(isShown !== 0); });
 
 EM_JS(void, FocusCanvas, (), { Module.canvas.focus(); });
 
