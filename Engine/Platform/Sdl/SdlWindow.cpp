@@ -1,25 +1,8 @@
-#include <string>
-
 #include "../Platform.h"
+#include "../WindowClassNames.h"
 #include "../WindowsConstants.h"
 #include "SdlState.h"
 #include "SdlWindowMaker.h"
-
-namespace {
-
-// The class a window may be created with; SDL has no classes of its own.
-std::string& RegisteredClassName() {
-    static std::string name;
-    return name;
-}
-
-}  // namespace
-
-bool Platform::RegisterClassA(const WindowClass& windowClass) {
-    if (windowClass.className == nullptr) return false;
-    RegisteredClassName() = windowClass.className;
-    return true;
-}
 
 // Window frames belong to the window manager, which tells their size only once a window
 // exists: the drawing area is the whole window.
@@ -34,7 +17,7 @@ WindowHandle Platform::CreateWindowExA(std::uint32_t /*exStyle*/, const char* cl
                                        std::uint32_t style, int x, int y, int width, int height,
                                        InstanceHandle /*instance*/) {
     SdlState& state = TheSdlState();
-    if (className == nullptr || RegisteredClassName() != className || !EnsureSdlVideo()) return nullptr;
+    if (!IsRegisteredClass(className) || !EnsureSdlVideo()) return nullptr;
     if (state.window != nullptr) {
         SDL_SetWindowTitle(state.window, title);
         return TheWindowHandle();

@@ -17,7 +17,8 @@ add_library(platform_web OBJECT
     Engine/Platform/Web/WebMessageQueue.cpp
     Engine/Platform/Web/WebPlaque.cpp
     Engine/Platform/Web/WebState.cpp
-    Engine/Platform/Web/WebWindow.cpp)
+    Engine/Platform/Web/WebWindow.cpp
+    Engine/Platform/WindowClassNames.cpp)
 cribblestorm_target(platform_web)
 target_compile_definitions(platform_web PUBLIC CRIBBLESTORM_GLES2)
 

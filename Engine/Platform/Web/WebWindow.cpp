@@ -3,19 +3,12 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include <string>
-
 #include "../Platform.h"
+#include "../WindowClassNames.h"
 #include "../WindowsConstants.h"
 #include "WebState.h"
 
 namespace {
-
-// The class a window may be created with; a page has no classes of its own.
-std::string& RegisteredClassName() {
-    static std::string name;
-    return name;
-}
 
 EM_JS(void, SetTitle, (const char* title), { document.title = UTF8ToString(title); });
 
@@ -24,12 +17,6 @@ EM_JS(void, ShowCanvas, (int isShown), { Module.showWindow(isShown !== 0); });
 EM_JS(void, FocusCanvas, (), { Module.canvas.focus(); });
 
 }  // namespace
-
-bool Platform::RegisterClassA(const WindowClass& windowClass) {
-    if (windowClass.className == nullptr) return false;
-    RegisteredClassName() = windowClass.className;
-    return true;
-}
 
 // The page draws no frame around the canvas: the drawing area is the whole window.
 bool Platform::AdjustWindowRectEx(Rect* /*rect*/, std::uint32_t /*style*/, bool /*hasMenu*/,
@@ -41,7 +28,7 @@ WindowHandle Platform::CreateWindowExA(std::uint32_t /*exStyle*/, const char* cl
                                        std::uint32_t /*style*/, int /*x*/, int /*y*/, int width, int height,
                                        InstanceHandle /*instance*/) {
     WebState& state = TheWebState();
-    if (className == nullptr || RegisteredClassName() != className || state.isWindowMade) return nullptr;
+    if (!IsRegisteredClass(className) || state.isWindowMade) return nullptr;
     if (emscripten_set_canvas_element_size("#canvas", width, height) != EMSCRIPTEN_RESULT_SUCCESS) return nullptr;
     SetTitle(title);
     ShowCanvas(0);
