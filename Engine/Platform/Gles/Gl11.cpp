@@ -23,12 +23,12 @@ void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
 }
 void glClearDepth(GLclampd depth) { Context().ClearDepth(static_cast<float>(depth)); }
 void glClear(GLbitfield mask) { ::glClear(mask); }
-void glDepthFunc(GLenum function) { Context().Simple(GL_DEPTH_FUNC, function); }
+void glDepthFunc(GLenum function) { Context().SetMode(GL_DEPTH_FUNC, function); }
 void glLineWidth(GLfloat width) { Context().LineWidth(width); }
 void glPointSize(GLfloat size) { Context().PointSize(size); }
-void glFrontFace(GLenum mode) { Context().Simple(GL_FRONT_FACE, mode); }
-void glCullFace(GLenum mode) { Context().Simple(GL_CULL_FACE_MODE, mode); }
-void glHint(GLenum target, GLenum mode) { Context().Simple(target, mode); }
+void glFrontFace(GLenum mode) { Context().SetMode(GL_FRONT_FACE, mode); }
+void glCullFace(GLenum mode) { Context().SetMode(GL_CULL_FACE_MODE, mode); }
+void glHint(GLenum target, GLenum mode) { Context().SetMode(target, mode); }
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) { Context().Viewport(x, y, width, height); }
 void glPushAttrib(GLbitfield mask) { Context().PushAttrib(mask); }
 void glPopAttrib() { Context().PopAttrib(); }

@@ -115,7 +115,7 @@ void GlesContext::ClearDepth(float depth) {
     ::glClearDepthf(_clearDepth);
 }
 
-void GlesContext::Simple(GLenum name, GLenum value) {
+void GlesContext::SetMode(GLenum name, GLenum value) {
     const int hint = HintIndex(name);
     if (hint >= 0) {
         _hints[static_cast<std::size_t>(hint)] = value;
@@ -257,6 +257,8 @@ void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
         }
     }
 }
+
+GlesMatrixStack& GlesContext::Matrices() { return _matrixMode == GL_PROJECTION ? _projection : _modelView; }
 
 void GlesContext::PushMatrix() {
     if (!Matrices().Push()) SetError(GL_STACK_OVERFLOW);

@@ -25,7 +25,7 @@ public:
     void BlendFunc(GLenum source, GLenum destination);
     void ClearColor(const std::array<float, 4>& color);
     void ClearDepth(float depth);
-    void Simple(GLenum name, GLenum value);  // depth function, front face, cull face, hints
+    void SetMode(GLenum name, GLenum value);  // depth function, front face, cull face, hints
     void LineWidth(float width);
     void PointSize(float size) { _state.pointSize = size; }
     void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
@@ -41,7 +41,7 @@ public:
     void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels);
 
     void MatrixMode(GLenum mode) { _matrixMode = mode; }
-    GlesMatrixStack& Matrices() { return _matrixMode == 0x1701 ? _projection : _modelView; }
+    GlesMatrixStack& Matrices();  // the stack that glMatrixMode chose
     void PushMatrix();
     void PopMatrix();
 
