@@ -8,6 +8,9 @@ import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from x_client import XClient  # noqa: E402
+
 # Our ES 2 subset against Mesa's desktop OpenGL: the same geometry, texels and glyph
 # pixels, with filtered and blended colours rounded one step apart here and there.
 TOLERANCE = 1
@@ -37,12 +40,14 @@ def differences(first, second):
 
 def main(desktop, gles):
     data = os.path.join(os.path.dirname(__file__), "..", "..", "Data")
+    server = XClient(os.environ["DISPLAY"])  # before either program connects
     with tempfile.TemporaryDirectory() as folder:
         frames = []
         for program in (desktop, gles):
             frame = os.path.join(folder, os.path.basename(program) + ".ppm")
             drawn = subprocess.run([program, frame], cwd=data, check=True, stdout=subprocess.PIPE,
                                    stderr=subprocess.DEVNULL, text=True)
+            server.settle()  # the next program connects only once this one's connection is closed
             print(f"{os.path.basename(program)}: {drawn.stdout.strip()}")
             frames.append(read_ppm(frame))
     largest, pixels = differences(*frames)
