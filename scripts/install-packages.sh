@@ -15,7 +15,7 @@ wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-
 # The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with
 # playwright-core from the npm registry.
 web_packages=(cmake ninja-build python3 emscripten)
-web_test_packages=("${web_packages[@]}" chromium nodejs npm)
+web_test_packages=("${web_packages[@]}" chromium nodejs)
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)
@@ -63,5 +63,8 @@ install_debian_packages "${wanted[@]}"
 # The browser tests' modules, exactly as package-lock.json pins them.
 web_tests="$(dirname "$0")/../tests/web"
 if [ "$1" = test ] && [ ! -d "$web_tests/node_modules/playwright-core" ]; then
+    # Debian's npm only where Node.js came without its own (Node.js from other sources
+    # brings npm, and conflicts with Debian's).
+    command -v npm >/dev/null || install_debian_packages npm
     (cd "$web_tests" && npm ci --no-audit --no-fund >/dev/null)
 fi
