@@ -4,6 +4,17 @@
 #include "Image.h"
 #include "Platform/OpenGL.h"
 
+namespace {
+
+// Each call clears one flag; OpenGL 1.1 has six kinds of error. The bound keeps a context
+// that answers an error on every call from holding the loop.
+void ClearErrorFlags() {
+    constexpr int ERROR_KINDS = 6;
+    for (int flag = 0; flag < ERROR_KINDS && glGetError() != GL_NO_ERROR; ++flag) continue;
+}
+
+}  // namespace
+
 Texture::Texture(const Image& image)
     : _width(image._width),
       _height(image._height),
@@ -18,6 +29,9 @@ Texture::Texture(const Image& image)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    // The check after the upload reads only the upload's own error: a flag left by an earlier
+    // call (Wine's 32-bit wglUseFontBitmapsA leaves GL_OUT_OF_MEMORY) is not the file's failure.
+    ClearErrorFlags();
     glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(_glInternalFormat), _width, _height, 0, image._glPixelFormat,
                  GL_UNSIGNED_BYTE, image._pixels);
     // The driver's copy is as large as the file's pixel block.
