@@ -60,6 +60,9 @@ class LevelToolTest(unittest.TestCase):
                          "floor from (576,128) to (624,168) has room for a baby, but no baby can get there\n"),
             "on a wall": ({(500, 10): GREEN}, "baby 1 at (500,10) spawns on blocked cells\n"
                                               "baby 1 at (500,10) can reach no mine: the game never ends\n"),
+            # Too tight a box to take a step in, two mines 37 units away outside it.
+            "stuck by mines": ({**box(600, 144, inner=52, thickness=1), (600, 144): GREEN, (637, 144): RED,
+                                (600, 181): RED}, "baby 1 at (600,144) can reach no mine: the game never ends\n"),
         }
         for name, (extra, report) in faults.items():
             with self.subTest(name):

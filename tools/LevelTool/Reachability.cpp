@@ -25,7 +25,7 @@ int CellOf(float coordinate) { return static_cast<int>(coordinate) / Reachabilit
 Reachability::Reachability(const std::vector<Vec2>& babies) {
     _FindStandable();
     for (const Vec2& spawn : babies) {
-        int region = _RegionCrossing(spawn);
+        int region = _RegionEntered(spawn);
         if (region < 0) {
             region = GetRegionCount();
             _Explore(spawn);
@@ -46,9 +46,22 @@ void Reachability::_FindStandable() {
     }
 }
 
+// A still region's cell stands for its one point, not for ground that babies cross.
 int Reachability::_RegionCrossing(const Vec2& point) const {
     for (int region = 0; region < GetRegionCount(); ++region) {
-        if (IsCovered(region, CellOf(point.x), CellOf(point.y))) return region;
+        if (!_regions[region].isStill && IsCovered(region, CellOf(point.x), CellOf(point.y))) return region;
+    }
+    return -1;
+}
+
+// The region that a move of the baby's own, one the game's choice of targets accepts from its
+// spawn, leads into; -1 when none does, or the baby cannot move at all.
+int Reachability::_RegionEntered(const Vec2& spawn) const {
+    for (int randomNumber = 0; randomNumber < RANDOM_NUMBERS; ++randomNumber) {
+        const Vec2 to = Baby::WanderTarget(spawn, Baby::DegreesOf(randomNumber));
+        if (!Baby::CanWander(spawn, to)) continue;
+        const int region = _RegionCrossing(to);
+        if (region >= 0) return region;
     }
     return -1;
 }
@@ -59,6 +72,7 @@ void Reachability::_Explore(const Vec2& start) {
     std::vector<char> reachedNodes(static_cast<std::size_t>(NODE_COLUMNS) * NODE_ROWS, 0);
     std::deque<Vec2> ends = {start};
     _Cover(covered, start, start);
+    int hops = 0;
     while (!ends.empty()) {
         const Vec2 from = ends.front();
         ends.pop_front();
@@ -66,13 +80,14 @@ void Reachability::_Explore(const Vec2& start) {
         for (int randomNumber = 0; randomNumber < RANDOM_NUMBERS; randomNumber += stride) {
             const Vec2 to = Baby::WanderTarget(from, Baby::DegreesOf(randomNumber));
             if (!Baby::CanWander(from, to)) continue;
+            ++hops;
             _Cover(covered, from, to);
             char& node = reachedNodes[static_cast<int>(to.y) / NODE * NODE_COLUMNS + static_cast<int>(to.x) / NODE];
             if (node == 0) ends.push_back(to);
             node = 1;
         }
     }
-    _covered.push_back(std::move(covered));
+    _regions.push_back({std::move(covered), start, hops == 0});
 }
 
 void Reachability::_Cover(std::vector<char>& covered, const Vec2& from, const Vec2& to) const {
@@ -84,7 +99,9 @@ void Reachability::_Cover(std::vector<char>& covered, const Vec2& from, const Ve
     }
 }
 
+// A still baby touches only what lies within reach of its spawn itself.
 bool Reachability::Reaches(int region, const Vec2& point, float distance) const {
+    if (_regions[region].isStill) return (_regions[region].spawn - point).Length() < distance;
     const int first = std::max(CellOf(point.x - distance), 0);
     const int last = std::min(CellOf(point.x + distance), COLUMNS - 1);
     const int bottom = std::max(CellOf(point.y - distance), 0);
