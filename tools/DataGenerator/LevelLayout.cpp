@@ -12,7 +12,7 @@ constexpr double TURRET_PAD_RADIUS = 14.0;
 constexpr double BABY_REACH = 20.0;
 constexpr double FIRST_TUNNEL_Y = 64.0;
 constexpr double TUNNEL_PITCH = 48.0;
-constexpr double TUNNEL_LENGTH = 185.0;
+constexpr double TUNNEL_LENGTH = 205.0;
 constexpr double LAST_RAIL = 20.0;
 // Babies that share a tunnel wait one behind the other, each for its own way out.
 constexpr double BABY_SPACING = 34.0;
@@ -23,11 +23,15 @@ const std::vector<int> RIGHT_TUNNELS = {2, 2, 2, 2, 3, 3, 3};
 
 // Mines on a grid where furniture or a wall is within a few units, none near a tunnel's
 // mouth, so that a baby's way to its end runs through a wait in its tunnel and two searches.
-constexpr double MINE_GRID = 32.0;
+// A sparser grid in the open as well: once the mines that babies find first are gone, the last
+// babies still meet one now and then, rather than hunting long for the last ones by the walls.
+constexpr double MINE_GRID = 36.0;
 constexpr double MINE_GRID_START = 40.0;
 constexpr double MINE_CLEARANCE = 16.0;  // a mine lies on open floor, seen whole
-constexpr double MINE_HUG = 30.0;
+constexpr double MINE_HUG = 26.0;
 constexpr double MOUTH_ROOM = 60.0;
+constexpr double OPEN_MINE_GRID = 112.0;
+constexpr double ANYWHERE = 1.0e9;
 
 // The board behind the hearts reaches one margin below the last row.
 constexpr double HEART_BOARD_WIDTH = 128.0;
@@ -41,7 +45,7 @@ using Style = Rug::Style;
 // A nursery: the crib, a plant, a toy chest and a dresser against the top wall, a bookcase on
 // the right, an armchair by the bottom wall, a play table, a beanbag and a rocking horse in the
 // room; turrets stand guard in the open. Twenty babies start in play tunnels along the side
-// walls, and the mines lie along the walls and the furniture, where babies pass less often.
+// walls, and most mines lie along the walls and the furniture, where babies pass less often.
 LevelLayout LevelLayout::Level02() {
     LevelLayout layout;
     layout._pieces = {
@@ -131,11 +135,18 @@ bool LevelLayout::_IsNearTunnel(Point place) const {
 }
 
 void LevelLayout::_AddMines() {
+    _AddMineGrid(MINE_GRID_START, MINE_GRID, MINE_HUG);
+    _AddMineGrid(OPEN_MINE_GRID / 2.0, OPEN_MINE_GRID, ANYWHERE);
+}
+
+// Mines at the points of a square grid that lie on open floor, away from the tunnels' mouths
+// and within `hug` of something that blocks or a rug.
+void LevelLayout::_AddMineGrid(double start, double pitch, double hug) {
     const Shape room = GetRoomInside();
-    for (double y = MINE_GRID_START; y < HEIGHT; y += MINE_GRID) {
-        for (double x = MINE_GRID_START; x < WIDTH; x += MINE_GRID) {
+    for (double y = start; y < HEIGHT; y += pitch) {
+        for (double x = start; x < WIDTH; x += pitch) {
             const Point place{x, y};
-            if (room.Contains(place) && IsClearAround(place, MINE_CLEARANCE) && !IsClearAround(place, MINE_HUG) &&
+            if (room.Contains(place) && IsClearAround(place, MINE_CLEARANCE) && !IsClearAround(place, hug) &&
                 !_IsNearTunnel(place)) {
                 _mines.push_back(place);
             }

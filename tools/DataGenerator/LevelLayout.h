@@ -40,6 +40,7 @@ private:
     void _AddTurretPads();
     void _AddPlayTunnels(double closedEndX, double openEndX, const std::vector<int>& babiesPerTunnel);
     void _AddMines();
+    void _AddMineGrid(double start, double pitch, double hug);
     bool _IsNearTunnel(Point place) const;
     static std::vector<Point> _Grid(double left, double bottom, double right, double top, int count);
 
