@@ -30,7 +30,7 @@ constexpr double MINE_GRID_START = 40.0;
 constexpr double MINE_CLEARANCE = 16.0;  // a mine lies on open floor, seen whole
 constexpr double MINE_HUG = 26.0;
 constexpr double MOUTH_ROOM = 60.0;
-constexpr double OPEN_MINE_GRID = 112.0;
+constexpr double OPEN_MINE_GRID = 80.0;
 constexpr double ANYWHERE = 1.0e9;
 
 // The board behind the hearts reaches one margin below the last row.
@@ -134,20 +134,28 @@ bool LevelLayout::_IsNearTunnel(Point place) const {
     return std::any_of(_tunnels.begin(), _tunnels.end(), [&](const Shape& tunnel) { return tunnel.Contains(place); });
 }
 
+bool LevelLayout::_IsNearMine(Point place) const {
+    return std::any_of(_mines.begin(), _mines.end(), [&](const Point& mine) {
+        const Point offset = mine - place;
+        return std::hypot(offset.x, offset.y) < MINE_GRID;
+    });
+}
+
 void LevelLayout::_AddMines() {
     _AddMineGrid(MINE_GRID_START, MINE_GRID, MINE_HUG);
     _AddMineGrid(OPEN_MINE_GRID / 2.0, OPEN_MINE_GRID, ANYWHERE);
 }
 
 // Mines at the points of a square grid that lie on open floor, away from the tunnels' mouths
-// and within `hug` of something that blocks or a rug.
+// and within `hug` of something that blocks or a rug. None lies closer to another than the
+// first grid's pitch, so that no two are drawn over each other.
 void LevelLayout::_AddMineGrid(double start, double pitch, double hug) {
     const Shape room = GetRoomInside();
     for (double y = start; y < HEIGHT; y += pitch) {
         for (double x = start; x < WIDTH; x += pitch) {
             const Point place{x, y};
             if (room.Contains(place) && IsClearAround(place, MINE_CLEARANCE) && !IsClearAround(place, hug) &&
-                !_IsNearTunnel(place)) {
+                !_IsNearTunnel(place) && !_IsNearMine(place)) {
                 _mines.push_back(place);
             }
         }

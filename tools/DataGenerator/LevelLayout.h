@@ -42,6 +42,7 @@ private:
     void _AddMines();
     void _AddMineGrid(double start, double pitch, double hug);
     bool _IsNearTunnel(Point place) const;
+    bool _IsNearMine(Point place) const;
     static std::vector<Point> _Grid(double left, double bottom, double right, double top, int count);
 
     std::vector<Piece> _pieces;
