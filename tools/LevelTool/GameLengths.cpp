@@ -6,13 +6,13 @@
 
 namespace {
 
-constexpr double SECONDS_PER_MINUTE = 60.0;
-
-// m:ss.s
+// m:ss.s, rounded to the tenth before it is split, so that 179.96 s reads 3:00.0, not 2:60.0.
 std::string Minutes(double seconds) {
+    constexpr long long TENTHS_PER_MINUTE = 600;
+    const long long tenths = std::llround(seconds * 10.0);
     char text[32];
-    const int minutes = static_cast<int>(seconds / SECONDS_PER_MINUTE);
-    std::snprintf(text, sizeof(text), "%d:%04.1f", minutes, seconds - minutes * SECONDS_PER_MINUTE);
+    std::snprintf(text, sizeof(text), "%lld:%02lld.%lld", tenths / TENTHS_PER_MINUTE, tenths % TENTHS_PER_MINUTE / 10,
+                  tenths % 10);
     return text;
 }
 
