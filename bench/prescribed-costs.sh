@@ -17,7 +17,7 @@ git ls-files -z | tar --null -T - -cf - | tar -xf - -C "$copy"
 (cd "$copy" && git apply "$root/bench/prescribed-costs.patch")
 cmake -S "$copy" -B "$copy/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCRIBBLESTORM_TESTS=OFF >/dev/null
 cmake --build "$copy/build" --target cribblestorm
-lifts="LIFT_CLAMP LIFT_SHARE LIFT_MATRIX LIFT_ATTRIB LIFT_DEPTH LIFT_FONT"
+lifts="LIFT_CLAMP LIFT_SHARE LIFT_MATRIX LIFT_ATTRIB LIFT_IMMEDIATE LIFT_DEPTH LIFT_FONT"
 programs=()
 for lift in $lifts all; do
     name=$(echo "${lift#LIFT_}" | tr 'A-Z' 'a-z')
