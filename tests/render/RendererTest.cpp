@@ -1,6 +1,10 @@
 // Quads, sprites, circles and textures drawn by the real renderer, read back pixel by pixel.
+#include <dlfcn.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
@@ -52,7 +56,48 @@ void ExpectCovers(int x, int y, int left, int right, int bottom, int top) {
 
 class RendererTest : public RenderTest {};
 
+// The font set-up's steps as they reached FreeType and OpenGL, recorded by this program's
+// own functions in front of theirs: a font's face made, lists generated, the first list filled.
+std::vector<std::string>& FontSteps() {
+    static std::vector<std::string> steps;
+    return steps;
+}
+
+GLuint lastListBase = 0;
+
+template <typename Function>
+Function Real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
 }  // namespace
+
+extern "C" FT_Error FT_New_Face(FT_Library library, const char* path, FT_Long index, FT_Face* face) {
+    FontSteps().push_back("face");
+    static const auto real = Real<FT_Error (*)(FT_Library, const char*, FT_Long, FT_Face*)>("FT_New_Face");
+    return real(library, path, index, face);
+}
+
+extern "C" GLuint glGenLists(GLsizei range) {
+    static const auto real = Real<GLuint (*)(GLsizei)>("glGenLists");
+    lastListBase = real(range);
+    FontSteps().push_back("lists " + std::to_string(range));
+    return lastListBase;
+}
+
+extern "C" void glNewList(GLuint list, GLenum mode) {
+    if (FontSteps().empty() || FontSteps().back().rfind("fill", 0) != 0) {
+        FontSteps().push_back(list == lastListBase ? "fill the first" : "fill " + std::to_string(list));
+    }
+    static const auto real = Real<void (*)(GLuint, GLenum)>("glNewList");
+    real(list, mode);
+}
+
+// The font is made (and selected) before its 256 lists are generated, and its glyphs fill
+// the lists from the first one generated.
+TEST_F(RendererTest, TheFontIsMadeBeforeItsListsAreGenerated) {
+    EXPECT_EQ(FontSteps(), (std::vector<std::string>{"face", "lists 256", "fill the first"}));
+}
 
 TEST_F(RendererTest, RotatesAndScalesQuadsAboutTheirCentreAndLeavesTheMatrixAsFound) {
     const std::vector<float> before = ModelView();
