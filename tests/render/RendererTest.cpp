@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -94,9 +95,13 @@ extern "C" void glNewList(GLuint list, GLenum mode) {
 }
 
 // The font is made (and selected) before its 256 lists are generated, and its glyphs fill
-// the lists from the first one generated.
+// the lists from the first one generated: at every start of the renderer in this program.
 TEST_F(RendererTest, TheFontIsMadeBeforeItsListsAreGenerated) {
-    EXPECT_EQ(FontSteps(), (std::vector<std::string>{"face", "lists 256", "fill the first"}));
+    std::vector<std::string> expected;
+    while (expected.size() < std::max<std::size_t>(FontSteps().size(), 1)) {
+        expected.insert(expected.end(), {"face", "lists 256", "fill the first"});
+    }
+    EXPECT_EQ(FontSteps(), expected);
 }
 
 TEST_F(RendererTest, RotatesAndScalesQuadsAboutTheirCentreAndLeavesTheMatrixAsFound) {
