@@ -1,14 +1,19 @@
 // Quads, sprites, circles and textures drawn by the real renderer, read back pixel by pixel.
 #include <dlfcn.h>
+#include <sys/resource.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
+#include "Engine/AssertionFailure.h"
 #include "Engine/Image.h"
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/Texture.h"
@@ -180,6 +185,77 @@ TEST_F(RendererTest, TexturesOfOddWidthsShowUprightUnderAYUpProjection) {
         EXPECT_EQ(ReadPixel(127, 116), (Pixel{255, 0, 255})) << bits;
     }
 }
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers' shadow memory does not live under an address-space limit
+namespace {
+
+constexpr int BIG_WIDTH = 8192;
+constexpr int BIG_HEIGHT = 4096;
+constexpr std::size_t BIG_BYTES = std::size_t{BIG_WIDTH} * BIG_HEIGHT * 3;
+
+// Leaves the process this much address space beyond what it holds now, so that a picture's
+// pixels fit once but not twice.
+void LimitAddressSpaceTo(std::size_t moreBytes) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line) && line.rfind("VmSize:", 0) != 0) continue;
+    const std::size_t heldBytes = std::strtoull(line.c_str() + 7, nullptr, 10) * 1024;
+    rlimit limit = {};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = heldBytes + moreBytes;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+void UnlimitAddressSpace() {
+    rlimit limit = {};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+// An upload the driver has no memory for: its copy of BIG_BYTES.
+void UploadWithoutMemory() {
+    LimitAddressSpaceTo(BIG_BYTES / 2);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, BIG_WIDTH, BIG_HEIGHT, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+    UnlimitAddressSpace();
+}
+
+struct TextureFailed {
+    std::string report;
+};
+
+}  // namespace
+
+// A picture whose texture the driver has no memory for is fatal; an out-of-memory flag left
+// by an earlier call is not this texture's failure.
+TEST_F(RendererTest, ATextureWithoutMemoryIsFatalAndAnEarlierCallsFlagIsNot) {
+    EnterScratchFolder();
+    WriteTga("small.tga", 3, 2, 24, std::vector<std::uint8_t>(18, 90));
+    SetAssertionHook([](const char* report) { throw TextureFailed{report}; });
+    UploadWithoutMemory();
+    EXPECT_NO_THROW(Texture{Image("small.tga")});
+    UploadWithoutMemory();
+    EXPECT_EQ(glGetError(), GL_OUT_OF_MEMORY);  // the flag that the texture above was made past
+    Image image("small.tga");
+    delete[] image._pixels;
+    image._pixels = new std::uint8_t[BIG_BYTES];
+    image._width = BIG_WIDTH;
+    image._height = BIG_HEIGHT;
+    std::string report;
+    LimitAddressSpaceTo(BIG_BYTES / 2);
+    try {
+        const Texture texture(image);
+    } catch (const TextureFailed& failure) {
+        report = failure.report;
+    }
+    UnlimitAddressSpace();
+    SetAssertionHook(nullptr);
+    EXPECT_NE(report.find("Expression was: ( glGetError() != GL_OUT_OF_MEMORY )\n\n   Texture : cannot allocate "
+                          "100663296 bytes for the texture of small.tga\n"),
+              std::string::npos)
+        << report;
+}
+#endif
 
 TEST_F(RendererTest, StartsAdditiveAndAlphaBlendingCoversInstead) {
     EXPECT_EQ(startupBlendSource, GL_SRC_ALPHA);
