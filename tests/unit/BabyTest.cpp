@@ -190,25 +190,38 @@ TEST_F(BabyTest, GivesUpAfter256CandidatesAndKeepsItsTarget) {
     });
 }
 
-// Stranded where no path starts (here the first column, as a step held at the level's edge
-// leaves it): after 256 candidates it crawls out towards the last one inside the level.
+// Stranded where no path starts (the first column or row, as a step held at the level's edge
+// leaves it, or a blocked cell that a step past the target went into): after 256 candidates
+// it crawls out towards the last one inside the level.
 TEST_F(BabyTest, AStrandedBabyAimsAtTheLastCandidateInsideTheLevel) {
-    WriteLevel("Edge", [](int x, int y) { return x == 0 && y == 400 ? 0x00FF00u : 0u; });
-    InFreshProcess([&] {
-        RestartGameRandom();
-        Vec2 lastInside(0.0f, 400.0f);
-        for (int draw = 0; draw < 256; ++draw) {
-            const Vec2 candidate = Baby::WanderTarget(Vec2(0.0f, 400.0f), Baby::DegreesOf(GameRandom()));
-            if (Baby::IsInsideLevel(candidate)) lastInside = candidate;
-        }
-        const int next = GameRandom();
-        Baby& baby = LoadNursery("Edge");
-        Advance(16, 16);
-        baby.Update();
-        EXPECT_EQ(GameRandom(), next);
-        EXPECT_EQ(baby.GetTarget(), lastInside);
-        EXPECT_GT(baby.GetPosition().x, 0.0f);
+    WriteLevel("Walled", [](int x, int y) {
+        if (x == 100 && y == 100) return 0x00FF00u;
+        return std::abs(x - 500) <= 50 && std::abs(y - 400) <= 50 ? 0xFF00FFu : 0u;
     });
+    const struct {
+        const char* level;
+        Vec2 place;
+    } cases[] = {{"Nursery", Vec2(0.0f, 400.0f)}, {"Nursery", Vec2(500.0f, 0.0f)}, {"Walled", Vec2(500.0f, 400.0f)}};
+    for (const auto& stranded : cases) {
+        InFreshProcess([&] {
+            RestartGameRandom();
+            Vec2 lastInside = stranded.place;
+            for (int draw = 0; draw < 256; ++draw) {
+                const Vec2 candidate = Baby::WanderTarget(stranded.place, Baby::DegreesOf(GameRandom()));
+                if (Baby::IsInsideLevel(candidate)) lastInside = candidate;
+            }
+            const int next = GameRandom();
+            LoadNursery(stranded.level);
+            while (!Baby::GetBabies().empty()) delete Baby::GetBabies().back();
+            Baby& baby = *new Baby(stranded.place, 0.0f);
+            RestartGameRandom();
+            Advance(16, 16);
+            baby.Update();
+            EXPECT_EQ(GameRandom(), next) << stranded.place.x << "," << stranded.place.y;
+            EXPECT_EQ(baby.GetTarget(), lastInside) << stranded.place.x << "," << stranded.place.y;
+            EXPECT_NE(baby.GetVelocity().Length(), 0.0f) << stranded.place.x << "," << stranded.place.y;
+        });
+    }
 }
 
 TEST_F(BabyTest, ChoosesAgainAfterTenSecondsWithoutArriving) {
