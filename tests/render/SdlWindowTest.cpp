@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
+#include "Engine/AssertionFailure.h"
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/Platform/Platform.h"
 #include "Engine/Platform/Sdl/SdlPlaque.h"
@@ -68,6 +70,35 @@ int Attribute(SDL_GLattr attribute) {
     int value = -1;
     SDL_GL_GetAttribute(attribute, &value);
     return value;
+}
+
+// What a window is, as the X server and SDL see it: place, size, title, full screen, shown.
+std::string WindowState(SDL_Window* window) {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &width, &height);
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" + std::to_string(height) +
+           " \"" + SDL_GetWindowTitle(window) + "\"" + ((flags & SDL_WINDOW_FULLSCREEN) != 0 ? " full screen" : "") +
+           (IsShown(window) ? " shown" : " hidden");
+}
+
+// Ends the child with 0 when the window, set to a 16-bit format after it was made for the
+// usual one, is another SDL window in the same state behind the same handle.
+void RemakeForAnotherFormat(const WindowHandle window) {
+    const std::string before = WindowState(SdlWindowOf(window));
+    const Uint32 old = SDL_GetWindowID(SdlWindowOf(window));
+    PixelFormatDescriptor descriptor = {};
+    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    descriptor.cColorBits = 16;
+    descriptor.cDepthBits = 16;
+    if (!Platform::SetPixelFormat(window, Platform::ChoosePixelFormat(window, descriptor), descriptor)) std::_Exit(3);
+    const std::string after = WindowState(SdlWindowOf(window));
+    DebugPrintf("before: %s\nafter: %s\n", before.c_str(), after.c_str());  // standard error is the debugger's
+    std::_Exit(SDL_GetWindowID(SdlWindowOf(window)) != old && after == before ? 0 : 2);  // no shut-down: the window stays
 }
 
 // Ends the child with 0 when the plaque drawn through the window surface is on screen.
@@ -227,6 +258,28 @@ TEST_F(SdlContextFormat, TheContextHasTheDescriptorsFormat) {
             GLboolean isDoubleBuffered = GL_FALSE;
             glGetBooleanv(GL_DOUBLEBUFFER, &isDoubleBuffered);
             std::exit(Attribute(SDL_GL_RED_SIZE) >= 8 && isDoubleBuffered == GL_TRUE && window != nullptr ? 0 : 2);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// A window made anew for another pixel format keeps its place, size, title and state: full
+// screen on the mode, or windowed where it was put.
+TEST_F(SdlContextFormat, AWindowMadeAnewKeepsItsPlaceTitleAndState) {
+    EXPECT_EXIT(
+        {
+            StartFullScreen();
+            RemakeForAnotherFormat(TheVideoSystem::GetWindowHandle());
+        },
+        ::testing::ExitedWithCode(0), "");
+    LetTheServerCloseTheLastChild();
+    EXPECT_EXIT(
+        {
+            SDL_InitSubSystem(SDL_INIT_VIDEO);
+            Platform::RegisterClassA(WindowClass{0, nullptr, "Test"});
+            const WindowHandle window =
+                Platform::CreateWindowExA(0, "Test", "A title", WS_CAPTION, 100, 50, 64, 48, nullptr);
+            Platform::ShowWindow(window, SW_SHOW);
+            RemakeForAnotherFormat(window);
         },
         ::testing::ExitedWithCode(0), "");
 }
