@@ -11,7 +11,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 import harness  # noqa: E402
-from test_game import FLOOR, GREEN, RED, NAME, console, report_pattern, shutdown_lines, startup_lines  # noqa: E402
+from test_game import FLOOR, GREEN, RED, console, report_pattern, shutdown_lines, startup_lines  # noqa: E402
 
 SOCKET = "cribblestorm-wayland"
 
