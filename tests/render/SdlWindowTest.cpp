@@ -8,9 +8,15 @@
 #include <SDL_syswm.h>
 #include <X11/Xutil.h>
 
-#include <cstdio>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -52,9 +58,10 @@ void StartFullScreen() {
 }
 
 // A window of the backend's own, set to the descriptor's pixel format, with its context current.
-WindowHandle WindowWithPixelFormat(std::uint8_t colorBits, std::uint32_t flags, std::uint8_t depthBits) {
+WindowHandle WindowWithPixelFormat(std::uint8_t colorBits, std::uint32_t flags, std::uint8_t depthBits, int width = 64,
+                                   int height = 64) {
     Platform::RegisterClassA(WindowClass{0, nullptr, "Test"});
-    WindowHandle window = Platform::CreateWindowExA(0, "Test", "Test", WS_CAPTION, 0, 0, 64, 64, nullptr);
+    WindowHandle window = Platform::CreateWindowExA(0, "Test", "Test", WS_CAPTION, 0, 0, width, height, nullptr);
     PixelFormatDescriptor descriptor = {};
     descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | flags;
     descriptor.cColorBits = colorBits;
@@ -101,32 +108,103 @@ void RemakeForAnotherFormat(const WindowHandle window) {
     std::_Exit(SDL_GetWindowID(SdlWindowOf(window)) != old && after == before ? 0 : 2);  // no shut-down: the window stays
 }
 
-// Ends the child with 0 when the plaque drawn through the window surface is on screen.
-void ShowPlaqueOnSurface() {
-    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
-    Platform::ShowWindow(window, SW_SHOW);
-    const SDL_GLContext context = SDL_GL_GetCurrentContext();
-    const PlaqueDescription plaque = {{0, 0, 64, 64}, 0x440000, 0xFF8888,
-                                      {20, 10, 0, 0, 200, 0, 0, 0, 0, 4, 0, 2, 0x30, "Tahoma"}, "HH", 4, 20};
-    DrawPlaqueOnSurface(SdlWindowOf(window), plaque);
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
-    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 64, 64, AllPlanes, ZPixmap);
+// A test plaque: 64 x 64 pixels of dark blue from the first of them in the image, with its
+// text light blue below the area's top-left corner.
+bool ShowsPlaque(XImage* image) {
+    int left = -1;
+    int top = 0;
+    for (int i = 0; i < image->width * image->height && left < 0; ++i) {
+        if (XGetPixel(image, i % image->width, i / image->width) != 0x000044) continue;
+        left = i % image->width;
+        top = i / image->width;
+    }
+    if (left < 0 || left + 64 > image->width || top + 64 > image->height) return false;
     int textTop = 64;
     int textBottom = -1;
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
-            if (XGetPixel(image, x, y) != 0x8888FF) continue;
+            if (XGetPixel(image, left + x, top + y) != 0x8888FF) continue;
             textTop = std::min(textTop, y);
             textBottom = std::max(textBottom, y);
         }
     }
-    const bool isBackground = XGetPixel(image, 60, 2) == 0x000044;
-    XDestroyImage(image);
-    const bool isText = textTop >= 20 && textBottom < 40;
-    std::exit(isBackground && isText && SDL_GL_GetCurrentContext() == context ? 0 : 2);
+    return XGetPixel(image, left + 60, top + 2) == 0x000044 && XGetPixel(image, left + 63, top + 63) == 0x000044 &&
+           textTop >= 20 && textBottom < 40;
 }
+
+// A window with its context current, and the plaque drawn through the window's surface.
+WindowHandle WindowWithPlaqueOnSurface(int width = 64, int height = 64) {
+    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16, width, height);
+    Platform::ShowWindow(window, SW_SHOW);
+    const PlaqueDescription plaque = {{0, 0, 64, 64}, 0x440000, 0xFF8888,
+                                      {20, 10, 0, 0, 200, 0, 0, 0, 0, 4, 0, 2, 0x30, "Tahoma"}, "HH", 4, 20};
+    DrawPlaqueOnSurface(SdlWindowOf(window), plaque);
+    return window;
+}
+
+// Ends the child with 0 when the plaque drawn through the window surface is on screen and
+// the context is current again.
+void ShowPlaqueOnSurface() {
+    const WindowHandle window = WindowWithPlaqueOnSurface();
+    const SDL_GLContext context = SDL_GL_GetCurrentContext();
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 64, 64, AllPlanes, ZPixmap);
+    const bool isShown = ShowsPlaque(image);
+    XDestroyImage(image);
+    std::exit(isShown && SDL_GL_GetCurrentContext() == context ? 0 : 2);
+}
+
+// Ends the child with 0 when the plaque, drawn as a client of the Weston whose output fills
+// the X screen, appears there within five seconds. The window fills the output, as the
+// game's fills a screen of its mode's size.
+void ShowPlaqueOnWayland() {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+    WindowWithPlaqueOnSurface(1024, 768);
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") != 0) std::_Exit(4);
+    Display* display = XOpenDisplay(nullptr);
+    for (int turn = 0; turn < 100; ++turn) {
+        XImage* image = XGetImage(display, DefaultRootWindow(display), 0, 0, 1024, 768, AllPlanes, ZPixmap);
+        const bool isShown = ShowsPlaque(image);
+        XDestroyImage(image);
+        if (isShown) std::_Exit(0);
+        SDL_Delay(50);
+    }
+    std::_Exit(2);
+}
+
+// A Weston of its own on this program's X server, its output a window as large as the screen.
+class WestonOnX {
+public:
+    WestonOnX() : _runtime(std::filesystem::temp_directory_path() / ("cribblestorm-weston-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(_runtime);
+        std::filesystem::permissions(_runtime, std::filesystem::perms::owner_all);
+        _process = fork();
+        if (_process == 0) {
+            setenv("XDG_RUNTIME_DIR", _runtime.c_str(), 1);
+            execlp("weston", "weston", "--backend=x11-backend.so", "--socket=plaque", "--width=1024", "--height=768",
+                   "--use-pixman", "--shell=kiosk-shell.so", "--idle-time=0", "--no-config", "--log=/dev/null",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // Clients are served once every global is made: a socket that exists can be connected to.
+        for (int turn = 0; turn < 600 && !std::filesystem::exists(_runtime / "plaque"); ++turn) SDL_Delay(50);
+    }
+    ~WestonOnX() {
+        kill(_process, SIGTERM);
+        waitpid(_process, nullptr, 0);
+        std::filesystem::remove_all(_runtime);
+    }
+    void Connect() const {
+        setenv("XDG_RUNTIME_DIR", _runtime.c_str(), 1);
+        setenv("WAYLAND_DISPLAY", "plaque", 1);
+    }
+
+private:
+    std::filesystem::path _runtime;
+    pid_t _process;
+};
 
 // The messages waiting within a second, until one of the given code.
 std::vector<Message> MessagesUntil(std::uint32_t code) {
@@ -288,6 +366,17 @@ TEST_F(SdlContextFormat, AWindowMadeAnewKeepsItsPlaceTitleAndState) {
 // the text light blue below its top-left corner, and the caller's context current after.
 TEST_F(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
     EXPECT_EXIT(ShowPlaqueOnSurface(), ::testing::ExitedWithCode(0), "");
+}
+
+// The same on Wayland, where the surface is the plaque's only way.
+TEST_F(SdlPlaque, OnWaylandTheWindowSurfaceShowsThePlaque) {
+    const WestonOnX weston;
+    EXPECT_EXIT(
+        {
+            weston.Connect();
+            ShowPlaqueOnWayland();
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SdlFocus, AKeyHeldWhileAnotherWindowTakesTheFocusStaysDown) {
