@@ -33,8 +33,9 @@ constexpr float RANDOM_TO_UNIT = 3.0518509e-05f;  // 1 / 32767
 constexpr float FULL_TURN_DEGREES = 360.0f;
 constexpr float DEGREES_TO_RADIANS = 0.017453292f;
 
-constexpr float LAST_LEVEL_COLUMN = Level::LEVEL_WIDTH - 1;
-constexpr float LAST_LEVEL_ROW = Level::LEVEL_HEIGHT - 1;
+// The far sides of the level's last column and row: the largest positions still inside it.
+const float FARTHEST_X = std::nextafter(static_cast<float>(Level::LEVEL_WIDTH), 0.0f);
+const float FARTHEST_Y = std::nextafter(static_cast<float>(Level::LEVEL_HEIGHT), 0.0f);
 
 // A baby that no direction lets through tries again at its next think rather than forever.
 constexpr int MOST_TARGET_CANDIDATES = 256;
@@ -150,7 +151,7 @@ void Baby::Move() {
         return;
     }
     const Vec2 stepped = _position + _velocity;
-    _position = Vec2(std::clamp(stepped.x, 0.0f, LAST_LEVEL_COLUMN), std::clamp(stepped.y, 0.0f, LAST_LEVEL_ROW));
+    _position = Vec2(std::clamp(stepped.x, 0.0f, FARTHEST_X), std::clamp(stepped.y, 0.0f, FARTHEST_Y));
 }
 
 void Baby::CheckMines() {

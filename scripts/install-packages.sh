@@ -6,7 +6,8 @@ set -euo pipefail
 
 # ccache: builds in fresh clones reuse what earlier builds on this machine compiled.
 play_packages=(cmake ninja-build ccache g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
-    libx11-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg x11-utils)
+    libx11-dev libwayland-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg
+    x11-utils)
 # Cross-building for Windows; the tests run the 64-bit build under Wine and the 32-bit build
 # under Wine's 32-bit half, each with the X and OpenGL libraries that Wine's display driver
 # loads (and, in 32 bits, Mesa's drivers), and Wine's fonts.
@@ -29,8 +30,9 @@ fuzz_packages=(cmake ninja-build ccache clang-14 libclang-rt-14-dev libgl-dev)
 # The benchmark's peers: the same scene drawn with SFML 2.5 and with Allegro 5.
 bench_packages=("${play_packages[@]}" libgtest-dev python3 libsfml-dev liballegro5-dev liballegro-image5-dev
     liballegro-ttf5-dev)
-test_packages=("${package_packages[@]}" libgtest-dev python3 "${windows_packages[@]}" "${wine_packages[@]}" lintian
-    desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}"
+# Weston: the end-to-end tests run the game as a Wayland client too.
+test_packages=("${package_packages[@]}" libgtest-dev python3 weston "${windows_packages[@]}" "${wine_packages[@]}"
+    lintian desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}"
     "${web_test_packages[@]}")
 
 case "${1:-}" in

@@ -110,6 +110,12 @@ class VirtualScreen:
         return self._poll("no window named %r appeared" % name, lambda: (self.shown_windows(name) or [None])[0],
                           timeout)
 
+    def find_only_window(self, timeout=20):
+        """The one shown top-level window, whatever its name (Weston names its own in
+        _NET_WM_NAME only), waiting for it to appear."""
+        return self._poll("no window appeared", lambda: [window for window in self.client.top_level_windows()
+                                                         if self.client.is_viewable(window)][:1], timeout)[0]
+
     def geometry(self, window):
         """The window's place and size: (x, y, width, height)."""
         attributes = self.client.attributes(window)
@@ -176,18 +182,21 @@ class Game:
     """The real program, started in a fresh working folder filled by the test; its standard
     error goes to a file there."""
 
-    def __init__(self, screen=None):
+    def __init__(self, screen=None, environment=None):
         self.program = os.environ["CRIBBLESTORM"]
         self.folder = tempfile.mkdtemp(prefix="cribblestorm-e2e-")
         self.screen = screen
+        self.environment = environment or {}  # more variables, such as a Wayland compositor's
         self.process = None
         self.errors = None
 
     def start(self):
         env = dict(os.environ)
-        env.pop("DISPLAY", None)
+        for name in ["DISPLAY", "WAYLAND_DISPLAY"]:
+            env.pop(name, None)
         if self.screen:
             env["DISPLAY"] = self.screen.display
+        env.update(self.environment)
         self.errors = open(os.path.join(self.folder, "standard-error.txt"), "w+")
         self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=subprocess.DEVNULL,
                                         stderr=self.errors)

@@ -1,5 +1,5 @@
-"""The real program under hostile conditions: its X server killed under it, a close signal
-while a fatal box waits, too little address space to start."""
+"""The real program under hostile conditions: its X server killed under it, a close signal or
+an X error while a fatal box waits, too little address space to start."""
 import os
 import re
 import signal
@@ -36,13 +36,37 @@ class HostileTest(harness.EndToEndTest):
             "Engine/Platform/Sdl/SdlDisplayErrors.cpp", "!isDisplayLost",
             'The connection to the display "%s" was lost.\n' % self.screen.display) + re.escape(shutdown_lines()) + "$")
 
-    def test_a_close_signal_ends_a_waiting_fatal_box_with_1(self):
+    def test_a_request_the_display_refuses_ends_through_the_fatal_path(self):
+        harness.write_level(self.game.folder, "Level02", {(500, 400): (0, 255, 0)}, FLOOR)
+        self.game.start()
+        window = self.screen.find_window(NAME)
+        self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
+        self.screen.client.destroy(window)  # the next frame is drawn into a window that is gone
+        code, errors = self.game.finish(timeout=10)  # the boxes, owned by that window, cannot show
+        self.assertEqual(code, 1)
+        refusal = report_pattern("Engine/Platform/Sdl/SdlDisplayErrors.cpp", "!isRequestRefused", "@").split("@")
+        self.assertRegex(errors, "^" + re.escape(startup_lines("Spawned baby at (500,400)\n")) + refusal[0] +
+                         r"The display refused request \d+\.\d+: Bad\w+ \([^\n]*\)\n" + refusal[1] +
+                         re.escape(shutdown_lines()) + "$")
+
+    def missing_level_report(self):
+        return "^" + re.escape(startup_lines("", finished=False)) + report_pattern(
+            "Engine/Image.cpp", "file", "Image::LoadFromFile : failed to open \"levels\\Level02_image.tga\"\n")
+
+    def test_a_close_signal_answers_a_waiting_fatal_box_and_the_game_shuts_down_in_order(self):
         self.game.start()
         self.screen.find_window(FATAL_BOXES[0])
         self.game.signal(harness.TERMINATE)
-        code, errors = self.game.finish(timeout=5)
+        code, errors = self.game.finish(timeout=10)  # a second box would wait for its answer
         self.assertEqual(code, 1)
-        self.assertIn('Image::LoadFromFile : failed to open "levels\\Level02_image.tga"\n', errors)
+        self.assertRegex(errors, self.missing_level_report() + re.escape(shutdown_lines()) + "$")
+
+    def test_an_x_error_in_a_waiting_fatal_box_ends_the_box_and_the_game_shuts_down_in_order(self):
+        self.game.start()
+        self.screen.client.destroy(self.screen.find_window(FATAL_BOXES[0]))  # the box draws on, and is refused
+        code, errors = self.game.finish(timeout=10)
+        self.assertEqual(code, 1)
+        self.assertRegex(errors, self.missing_level_report() + re.escape(shutdown_lines()) + "$")
 
     @unittest.skipIf(os.environ.get("CRIBBLESTORM_SANITIZED"), "the sanitizers reserve more address space than this")
     def test_too_little_address_space_is_reported_in_two_boxes_and_ends_with_1(self):

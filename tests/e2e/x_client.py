@@ -1,5 +1,6 @@
 """One connection to an X server, kept open for a whole test, through which the test asks
-about windows, moves the keyboard focus, presses keys (XTEST) and reads the screen.
+about windows, moves the keyboard focus, presses keys (XTEST), destroys windows and reads the
+screen.
 
 Why not a new xwininfo, xdotool or import for each question: the X server (21.1) closes a new
 connection that it accepts in the same turn in which it closes another client's, so every
@@ -54,6 +55,7 @@ def _load():
         (xlib.XGetWindowAttributes, [ctypes.c_void_p, Window, ctypes.POINTER(WindowAttributes)], ctypes.c_int),
         (xlib.XGetInputFocus, [ctypes.c_void_p, ctypes.POINTER(Window), ctypes.POINTER(ctypes.c_int)], ctypes.c_int),
         (xlib.XSetInputFocus, [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong], ctypes.c_int),
+        (xlib.XDestroyWindow, [ctypes.c_void_p, Window], ctypes.c_int),
         (xlib.XStringToKeysym, [ctypes.c_char_p], ctypes.c_ulong),
         (xlib.XKeysymToKeycode, [ctypes.c_void_p, ctypes.c_ulong], ctypes.c_ubyte),
         (xlib.XSync, [ctypes.c_void_p, ctypes.c_int], ctypes.c_int),
@@ -129,6 +131,11 @@ class XClient:
 
     def set_focus(self, window):
         XLIB.XSetInputFocus(self.display, window, REVERT_TO_PARENT, CURRENT_TIME)
+        XLIB.XSync(self.display, False)
+
+    def destroy(self, window):
+        """Destroys another client's window, as a hostile or broken client could."""
+        XLIB.XDestroyWindow(self.display, window)
         XLIB.XSync(self.display, False)
 
     def press(self, key):

@@ -71,7 +71,8 @@ class PackageTest(unittest.TestCase):
         self.assertEqual(os.path.basename(self.package), "cribblestorm_%s_%s.deb" % (VERSION, architecture))
         fields = dict(re.findall(r"^(\w[\w-]*): (.*)$", run("dpkg-deb", "--field", self.package), re.MULTILINE))
         self.assertEqual((fields["Package"], fields["Version"], fields["Section"]), ("cribblestorm", VERSION, "games"))
-        for library in ["libsdl2-2.0-0", "libc6", "libfreetype6", "libfontconfig1", "libx11-6", "libgl1"]:
+        for library in ["libsdl2-2.0-0", "libc6", "libfreetype6", "libfontconfig1", "libx11-6", "libwayland-client0",
+                        "libgl1"]:
             self.assertRegex(fields["Depends"], r"(^|, )%s\b" % re.escape(library))
         self.assertIn("@", fields["Maintainer"])
         # Every dependency is a real package, and this machine, which builds and runs the game, has them all.

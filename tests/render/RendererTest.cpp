@@ -1,9 +1,19 @@
 // Quads, sprites, circles and textures drawn by the real renderer, read back pixel by pixel.
+#include <dlfcn.h>
+#include <sys/resource.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
+#include "Engine/AssertionFailure.h"
 #include "Engine/Image.h"
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/Texture.h"
@@ -52,7 +62,52 @@ void ExpectCovers(int x, int y, int left, int right, int bottom, int top) {
 
 class RendererTest : public RenderTest {};
 
+// The font set-up's steps as they reached FreeType and OpenGL, recorded by this program's
+// own functions in front of theirs: a font's face made, lists generated, the first list filled.
+std::vector<std::string>& FontSteps() {
+    static std::vector<std::string> steps;
+    return steps;
+}
+
+GLuint lastListBase = 0;
+
+template <typename Function>
+Function Real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
 }  // namespace
+
+extern "C" FT_Error FT_New_Face(FT_Library library, const char* path, FT_Long index, FT_Face* face) {
+    FontSteps().push_back("face");
+    static const auto real = Real<FT_Error (*)(FT_Library, const char*, FT_Long, FT_Face*)>("FT_New_Face");
+    return real(library, path, index, face);
+}
+
+extern "C" GLuint glGenLists(GLsizei range) {
+    static const auto real = Real<GLuint (*)(GLsizei)>("glGenLists");
+    lastListBase = real(range);
+    FontSteps().push_back("lists " + std::to_string(range));
+    return lastListBase;
+}
+
+extern "C" void glNewList(GLuint list, GLenum mode) {
+    if (FontSteps().empty() || FontSteps().back().rfind("fill", 0) != 0) {
+        FontSteps().push_back(list == lastListBase ? "fill the first" : "fill " + std::to_string(list));
+    }
+    static const auto real = Real<void (*)(GLuint, GLenum)>("glNewList");
+    real(list, mode);
+}
+
+// The font is made (and selected) before its 256 lists are generated, and its glyphs fill
+// the lists from the first one generated: at every start of the renderer in this program.
+TEST_F(RendererTest, TheFontIsMadeBeforeItsListsAreGenerated) {
+    std::vector<std::string> expected;
+    while (expected.size() < std::max<std::size_t>(FontSteps().size(), 1)) {
+        expected.insert(expected.end(), {"face", "lists 256", "fill the first"});
+    }
+    EXPECT_EQ(FontSteps(), expected);
+}
 
 TEST_F(RendererTest, RotatesAndScalesQuadsAboutTheirCentreAndLeavesTheMatrixAsFound) {
     const std::vector<float> before = ModelView();
@@ -130,6 +185,77 @@ TEST_F(RendererTest, TexturesOfOddWidthsShowUprightUnderAYUpProjection) {
         EXPECT_EQ(ReadPixel(127, 116), (Pixel{255, 0, 255})) << bits;
     }
 }
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizers' shadow memory does not live under an address-space limit
+namespace {
+
+constexpr int BIG_WIDTH = 8192;
+constexpr int BIG_HEIGHT = 4096;
+constexpr std::size_t BIG_BYTES = std::size_t{BIG_WIDTH} * BIG_HEIGHT * 3;
+
+// Leaves the process this much address space beyond what it holds now, so that a picture's
+// pixels fit once but not twice.
+void LimitAddressSpaceTo(std::size_t moreBytes) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line) && line.rfind("VmSize:", 0) != 0) continue;
+    const std::size_t heldBytes = std::strtoull(line.c_str() + 7, nullptr, 10) * 1024;
+    rlimit limit = {};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = heldBytes + moreBytes;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+void UnlimitAddressSpace() {
+    rlimit limit = {};
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+// An upload the driver has no memory for: its copy of BIG_BYTES.
+void UploadWithoutMemory() {
+    LimitAddressSpaceTo(BIG_BYTES / 2);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, BIG_WIDTH, BIG_HEIGHT, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, nullptr);
+    UnlimitAddressSpace();
+}
+
+struct TextureFailed {
+    std::string report;
+};
+
+}  // namespace
+
+// A picture whose texture the driver has no memory for is fatal; an out-of-memory flag left
+// by an earlier call is not this texture's failure.
+TEST_F(RendererTest, ATextureWithoutMemoryIsFatalAndAnEarlierCallsFlagIsNot) {
+    EnterScratchFolder();
+    WriteTga("small.tga", 3, 2, 24, std::vector<std::uint8_t>(18, 90));
+    SetAssertionHook([](const char* report) { throw TextureFailed{report}; });
+    UploadWithoutMemory();
+    EXPECT_NO_THROW(Texture{Image("small.tga")});
+    UploadWithoutMemory();
+    EXPECT_EQ(glGetError(), GL_OUT_OF_MEMORY);  // the flag that the texture above was made past
+    Image image("small.tga");
+    delete[] image._pixels;
+    image._pixels = new std::uint8_t[BIG_BYTES];
+    image._width = BIG_WIDTH;
+    image._height = BIG_HEIGHT;
+    std::string report;
+    LimitAddressSpaceTo(BIG_BYTES / 2);
+    try {
+        const Texture texture(image);
+    } catch (const TextureFailed& failure) {
+        report = failure.report;
+    }
+    UnlimitAddressSpace();
+    SetAssertionHook(nullptr);
+    EXPECT_NE(report.find("Expression was: ( glGetError() != GL_OUT_OF_MEMORY )\n\n   Texture : cannot allocate "
+                          "100663296 bytes for the texture of small.tga\n"),
+              std::string::npos)
+        << report;
+}
+#endif
 
 TEST_F(RendererTest, StartsAdditiveAndAlphaBlendingCoversInstead) {
     EXPECT_EQ(startupBlendSource, GL_SRC_ALPHA);

@@ -2,6 +2,7 @@
 // buttons, the wheel, focus and close, through the real SDL event queue.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "Engine/Platform/Platform.h"
@@ -64,14 +65,20 @@ std::string KeyCode(SDL_Scancode scancode, Uint16 modifiers = KMOD_NUM) {
     return message == "none" ? "none" : message.substr(4, message.find(' ', 4) - 4);
 }
 
-// What the platform's message queue makes of the given events, pushed into SDL's queue.
-std::vector<std::uint32_t> Queued(const std::vector<SDL_Event>& events) {
+// What the platform's message queue makes of the given events, pushed into SDL's queue: each
+// message as "code wParam lParam" in hex.
+std::vector<std::string> Queued(const std::vector<SDL_Event>& events) {
     SDL_PumpEvents();
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     for (SDL_Event event : events) SDL_PushEvent(&event);
-    std::vector<std::uint32_t> messages;
+    std::vector<std::string> messages;
     Message message = {};
-    while (Platform::PeekMessageA(&message)) messages.push_back(message.message);
+    while (Platform::PeekMessageA(&message)) {
+        char text[64];
+        std::snprintf(text, sizeof(text), "%X %X %X", static_cast<unsigned>(message.message),
+                      static_cast<unsigned>(message.wParam), static_cast<unsigned>(message.lParam));
+        messages.push_back(text);
+    }
     return messages;
 }
 
@@ -125,13 +132,19 @@ TEST(SdlEvents, ButtonsWheelFocusAndCloseBecomeTheirMessages) {
 }
 
 // SDL releases the keys it holds when the focus goes; Windows does not, so the key stays
-// down. A release followed by anything else is real.
-TEST(SdlEvents, AKeyHeldAcrossAFocusLossStaysDown) {
+// down, and its next key-down, the first repeat once the focus is back (which SDL reports
+// as a new press), is a repeat. A release followed by anything else is real.
+TEST(SdlEvents, AKeyHeldAcrossAFocusLossStaysDownAndRepeats) {
     EXPECT_EQ(Queued({Key(SDL_KEYDOWN, SDL_SCANCODE_A), Key(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT),
                       Key(SDL_KEYUP, SDL_SCANCODE_A), Key(SDL_KEYUP, SDL_SCANCODE_LSHIFT),
                       Window(SDL_WINDOWEVENT_FOCUS_LOST)}),
-              (std::vector<std::uint32_t>{WM_KEYDOWN, WM_KEYDOWN, WM_ACTIVATEAPP}));
+              (std::vector<std::string>{"100 41 1", "100 10 1", "1C 0 0"}));
+    EXPECT_EQ(Queued({Window(SDL_WINDOWEVENT_FOCUS_GAINED), Key(SDL_KEYDOWN, SDL_SCANCODE_A),
+                      Key(SDL_KEYDOWN, SDL_SCANCODE_A, KMOD_NONE, 1), Key(SDL_KEYUP, SDL_SCANCODE_A),
+                      Key(SDL_KEYDOWN, SDL_SCANCODE_A), Key(SDL_KEYUP, SDL_SCANCODE_LSHIFT)}),
+              (std::vector<std::string>{"1C 1 0", "100 41 40000001", "100 41 40000001", "101 41 C0000001",
+                                        "100 41 1", "101 10 C0000001"}));
     EXPECT_EQ(Queued({Key(SDL_KEYUP, SDL_SCANCODE_A), Window(SDL_WINDOWEVENT_FOCUS_GAINED),
                       Key(SDL_KEYUP, SDL_SCANCODE_B)}),
-              (std::vector<std::uint32_t>{WM_KEYUP, WM_ACTIVATEAPP, WM_KEYUP}));
+              (std::vector<std::string>{"101 41 C0000001", "1C 1 0", "101 42 C0000001"}));
 }

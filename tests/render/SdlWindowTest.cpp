@@ -8,12 +8,20 @@
 #include <SDL_syswm.h>
 #include <X11/Xutil.h>
 
-#include <cstdio>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
+#include "Engine/AssertionFailure.h"
 #include "Engine/Platform/OpenGL.h"
 #include "Engine/Platform/Platform.h"
 #include "Engine/Platform/Sdl/SdlPlaque.h"
@@ -30,6 +38,16 @@ Function Real(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
+// Whether the X server shows the window (SDL's own flags follow its requests, not the server).
+bool IsShown(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (window == nullptr || !SDL_GetWindowWMInfo(window, &info)) return false;
+    XWindowAttributes attributes = {};
+    XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes);
+    return attributes.map_state == IsViewable;
+}
+
 // Starts the video system full screen on the display's own mode.
 void StartFullScreen() {
     SDL_DisplayMode mode;
@@ -40,9 +58,10 @@ void StartFullScreen() {
 }
 
 // A window of the backend's own, set to the descriptor's pixel format, with its context current.
-WindowHandle WindowWithPixelFormat(std::uint8_t colorBits, std::uint32_t flags, std::uint8_t depthBits) {
+WindowHandle WindowWithPixelFormat(std::uint8_t colorBits, std::uint32_t flags, std::uint8_t depthBits, int width = 64,
+                                   int height = 64) {
     Platform::RegisterClassA(WindowClass{0, nullptr, "Test"});
-    WindowHandle window = Platform::CreateWindowExA(0, "Test", "Test", WS_CAPTION, 0, 0, 64, 64, nullptr);
+    WindowHandle window = Platform::CreateWindowExA(0, "Test", "Test", WS_CAPTION, 0, 0, width, height, nullptr);
     PixelFormatDescriptor descriptor = {};
     descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | flags;
     descriptor.cColorBits = colorBits;
@@ -60,32 +79,132 @@ int Attribute(SDL_GLattr attribute) {
     return value;
 }
 
-// Ends the child with 0 when the plaque drawn through the window surface is on screen.
-void ShowPlaqueOnSurface() {
-    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16);
-    Platform::ShowWindow(window, SW_SHOW);
-    const SDL_GLContext context = SDL_GL_GetCurrentContext();
-    const PlaqueDescription plaque = {{0, 0, 64, 64}, 0x440000, 0xFF8888,
-                                      {20, 10, 0, 0, 200, 0, 0, 0, 0, 4, 0, 2, 0x30, "Tahoma"}, "HH", 4, 20};
-    DrawPlaqueOnSurface(SdlWindowOf(window), plaque);
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
-    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 64, 64, AllPlanes, ZPixmap);
+// What a window is, as the X server and SDL see it: place, size, title, full screen, shown.
+std::string WindowState(SDL_Window* window) {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &width, &height);
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    return std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" + std::to_string(height) +
+           " \"" + SDL_GetWindowTitle(window) + "\"" + ((flags & SDL_WINDOW_FULLSCREEN) != 0 ? " full screen" : "") +
+           (IsShown(window) ? " shown" : " hidden");
+}
+
+// Ends the child with 0 when the window, set to a 16-bit format after it was made for the
+// usual one, is another SDL window in the same state behind the same handle.
+void RemakeForAnotherFormat(const WindowHandle window) {
+    const std::string before = WindowState(SdlWindowOf(window));
+    const Uint32 old = SDL_GetWindowID(SdlWindowOf(window));
+    PixelFormatDescriptor descriptor = {};
+    descriptor.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    descriptor.cColorBits = 16;
+    descriptor.cDepthBits = 16;
+    if (!Platform::SetPixelFormat(window, Platform::ChoosePixelFormat(window, descriptor), descriptor)) std::_Exit(3);
+    const std::string after = WindowState(SdlWindowOf(window));
+    DebugPrintf("before: %s\nafter: %s\n", before.c_str(), after.c_str());  // standard error is the debugger's
+    std::_Exit(SDL_GetWindowID(SdlWindowOf(window)) != old && after == before ? 0 : 2);  // no shut-down: the window stays
+}
+
+// A test plaque: 64 x 64 pixels of dark blue from the first of them in the image, with its
+// text light blue below the area's top-left corner.
+bool ShowsPlaque(XImage* image) {
+    int left = -1;
+    int top = 0;
+    for (int i = 0; i < image->width * image->height && left < 0; ++i) {
+        if (XGetPixel(image, i % image->width, i / image->width) != 0x000044) continue;
+        left = i % image->width;
+        top = i / image->width;
+    }
+    if (left < 0 || left + 64 > image->width || top + 64 > image->height) return false;
     int textTop = 64;
     int textBottom = -1;
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
-            if (XGetPixel(image, x, y) != 0x8888FF) continue;
+            if (XGetPixel(image, left + x, top + y) != 0x8888FF) continue;
             textTop = std::min(textTop, y);
             textBottom = std::max(textBottom, y);
         }
     }
-    const bool isBackground = XGetPixel(image, 60, 2) == 0x000044;
-    XDestroyImage(image);
-    const bool isText = textTop >= 20 && textBottom < 40;
-    std::exit(isBackground && isText && SDL_GL_GetCurrentContext() == context ? 0 : 2);
+    return XGetPixel(image, left + 60, top + 2) == 0x000044 && XGetPixel(image, left + 63, top + 63) == 0x000044 &&
+           textTop >= 20 && textBottom < 40;
 }
+
+// A window with its context current, and the plaque drawn through the window's surface.
+WindowHandle WindowWithPlaqueOnSurface(int width = 64, int height = 64) {
+    const WindowHandle window = WindowWithPixelFormat(32, PFD_DOUBLEBUFFER, 16, width, height);
+    Platform::ShowWindow(window, SW_SHOW);
+    const PlaqueDescription plaque = {{0, 0, 64, 64}, 0x440000, 0xFF8888,
+                                      {20, 10, 0, 0, 200, 0, 0, 0, 0, 4, 0, 2, 0x30, "Tahoma"}, "HH", 4, 20};
+    DrawPlaqueOnSurface(SdlWindowOf(window), plaque);
+    return window;
+}
+
+// Ends the child with 0 when the plaque drawn through the window surface is on screen and
+// the context is current again.
+void ShowPlaqueOnSurface() {
+    const WindowHandle window = WindowWithPlaqueOnSurface();
+    const SDL_GLContext context = SDL_GL_GetCurrentContext();
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_GetWindowWMInfo(SdlWindowOf(window), &info);
+    XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 64, 64, AllPlanes, ZPixmap);
+    const bool isShown = ShowsPlaque(image);
+    XDestroyImage(image);
+    std::exit(isShown && SDL_GL_GetCurrentContext() == context ? 0 : 2);
+}
+
+// Ends the child with 0 when the plaque, drawn as a client of the Weston whose output fills
+// the X screen, appears there within five seconds. The window fills the output, as the
+// game's fills a screen of its mode's size.
+void ShowPlaqueOnWayland() {
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+    WindowWithPlaqueOnSurface(1024, 768);
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") != 0) std::_Exit(4);
+    Display* display = XOpenDisplay(nullptr);
+    for (int turn = 0; turn < 100; ++turn) {
+        XImage* image = XGetImage(display, DefaultRootWindow(display), 0, 0, 1024, 768, AllPlanes, ZPixmap);
+        const bool isShown = ShowsPlaque(image);
+        XDestroyImage(image);
+        if (isShown) std::_Exit(0);
+        SDL_Delay(50);
+    }
+    std::_Exit(2);
+}
+
+// A Weston of its own on this program's X server, its output a window as large as the screen.
+class WestonOnX {
+public:
+    WestonOnX() : _runtime(std::filesystem::temp_directory_path() / ("cribblestorm-weston-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(_runtime);
+        std::filesystem::permissions(_runtime, std::filesystem::perms::owner_all);
+        _process = fork();
+        if (_process == 0) {
+            setenv("XDG_RUNTIME_DIR", _runtime.c_str(), 1);
+            execlp("weston", "weston", "--backend=x11-backend.so", "--socket=plaque", "--width=1024", "--height=768",
+                   "--use-pixman", "--shell=kiosk-shell.so", "--idle-time=0", "--no-config", "--log=/dev/null",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // Clients are served once every global is made: a socket that exists can be connected to.
+        for (int turn = 0; turn < 600 && !std::filesystem::exists(_runtime / "plaque"); ++turn) SDL_Delay(50);
+    }
+    ~WestonOnX() {
+        kill(_process, SIGTERM);
+        waitpid(_process, nullptr, 0);
+        std::filesystem::remove_all(_runtime);
+    }
+    void Connect() const {
+        setenv("XDG_RUNTIME_DIR", _runtime.c_str(), 1);
+        setenv("WAYLAND_DISPLAY", "plaque", 1);
+    }
+
+private:
+    std::filesystem::path _runtime;
+    pid_t _process;
+};
 
 // The messages waiting within a second, until one of the given code.
 std::vector<Message> MessagesUntil(std::uint32_t code) {
@@ -157,13 +276,17 @@ extern "C" int SDL_SetWindowFullscreen(SDL_Window* window, Uint32 flags) {
     return real(window, flags);
 }
 
+// A box shown over a window of the program's that is still on screen ends the child with 5.
 extern "C" int SDL_ShowSimpleMessageBox(Uint32 /*flags*/, const char* title, const char* message,
                                         SDL_Window* /*window*/) {
     std::fprintf(stderr, "[box] %s\n%s\n", title, message);
+    if (IsShown(TheSdlState().window)) std::_Exit(5);
     return 0;
 }
 
-TEST_F(SdlFullScreen, ARefusedSwitchIsFatal) {
+// The switch makes the window before the engine has its handle; refused, it hides it before
+// the fatal boxes, which the fatal path's own hiding could not.
+TEST_F(SdlFullScreen, ARefusedSwitchIsFatalAndLeavesNoWindowShown) {
     EXPECT_EXIT(
         {
             isSwitchRefused = true;
@@ -217,10 +340,43 @@ TEST_F(SdlContextFormat, TheContextHasTheDescriptorsFormat) {
         ::testing::ExitedWithCode(0), "");
 }
 
+// A window made anew for another pixel format keeps its place, size, title and state: full
+// screen on the mode, or windowed where it was put.
+TEST_F(SdlContextFormat, AWindowMadeAnewKeepsItsPlaceTitleAndState) {
+    EXPECT_EXIT(
+        {
+            StartFullScreen();
+            RemakeForAnotherFormat(TheVideoSystem::GetWindowHandle());
+        },
+        ::testing::ExitedWithCode(0), "");
+    LetTheServerCloseTheLastChild();
+    EXPECT_EXIT(
+        {
+            SDL_InitSubSystem(SDL_INIT_VIDEO);
+            Platform::RegisterClassA(WindowClass{0, nullptr, "Test"});
+            const WindowHandle window =
+                Platform::CreateWindowExA(0, "Test", "A title", WS_CAPTION, 100, 50, 64, 48, nullptr);
+            Platform::ShowWindow(window, SW_SHOW);
+            RemakeForAnotherFormat(window);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 // The way other video drivers than X11 show the plaque, tried on X11: the area dark blue,
 // the text light blue below its top-left corner, and the caller's context current after.
 TEST_F(SdlPlaque, TheWindowSurfaceShowsThePlaqueAndLeavesTheContextCurrent) {
     EXPECT_EXIT(ShowPlaqueOnSurface(), ::testing::ExitedWithCode(0), "");
+}
+
+// The same on Wayland, where the surface is the plaque's only way.
+TEST_F(SdlPlaque, OnWaylandTheWindowSurfaceShowsThePlaque) {
+    const WestonOnX weston;
+    EXPECT_EXIT(
+        {
+            weston.Connect();
+            ShowPlaqueOnWayland();
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SdlFocus, AKeyHeldWhileAnotherWindowTakesTheFocusStaysDown) {

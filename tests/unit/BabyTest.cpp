@@ -86,23 +86,67 @@ TEST_F(BabyTest, ChoosesAReachableTargetOnItsFirstUpdateAndCrawlsThere) {
     });
 }
 
+// A level with one baby, at (x, y), and nothing else.
+Baby& LoadBabyAt(int babyX, int babyY) {
+    WriteLevel("One", [=](int x, int y) { return x == babyX && y == babyY ? 0x00FF00u : 0u; });
+    return LoadNursery("One");
+}
+
 // 4.5 units an update steps over the arrival square: the baby crawls on, every step the
-// whole velocity, until its next think, and the level's edge holds it.
-TEST_F(BabyTest, ABabyThatPassesItsTargetCrawlsOnToTheLevelsEdge) {
+// whole velocity, until its next think, and the level's edges hold it: at 0, and on the far
+// side of the last column and row, which still lie inside the level.
+TEST_F(BabyTest, ABabyThatPassesItsTargetCrawlsOnAndIsHeldAtTheLevelsEdges) {
+    const float farX = std::nextafter(1024.0f, 0.0f);
+    const float farY = std::nextafter(768.0f, 0.0f);
     InFreshProcess([&] {
-        Baby& baby = LoadNursery();
+        Baby& baby = LoadBabyAt(500, 400);  // the first draw, 0.45 degrees, towards the right edge
         Advance(16, 90);
         baby.Update();
-        const Vec2 start(500.0f, 400.0f);
         const Vec2 velocity = baby.GetVelocity();
         EXPECT_NEAR(velocity.Length(), 4.5, 1e-5);
         for (int update = 1; update < 50; ++update) baby.Update();
         EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
-        EXPECT_NEAR(baby.GetPosition().x, start.x + 50 * velocity.x, 0.01);
-        EXPECT_NEAR(baby.GetPosition().y, start.y + 50 * velocity.y, 0.01);
+        EXPECT_NEAR(baby.GetPosition().x, 500 + 50 * velocity.x, 0.01);
+        EXPECT_NEAR(baby.GetPosition().y, 400 + 50 * velocity.y, 0.01);
         for (int update = 0; update < 100; ++update) baby.Update();
-        EXPECT_EQ(baby.GetPosition().x, 1023.0f);
-        EXPECT_NEAR(baby.GetPosition().y, start.y + 150 * velocity.y, 0.01);
+        EXPECT_EQ(baby.GetPosition().x, farX);
+        EXPECT_NEAR(baby.GetPosition().y, 400 + 150 * velocity.y, 0.01);
+    });
+    InFreshProcess([&] {
+        Baby& baby = LoadBabyAt(900, 60);  // the third draw, 69.6 degrees: up and right
+        Advance(16, 90);
+        for (int update = 0; update < 200; ++update) baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
+        EXPECT_EQ(baby.GetPosition().x, farX);
+        EXPECT_EQ(baby.GetPosition().y, farY);
+        EXPECT_EQ(theLevel.GetCellAt(baby.GetPosition()), theLevel.GetCell(1023, 767));
+    });
+    InFreshProcess([&] {
+        Baby& baby = LoadBabyAt(900, 400);  // the second draw, 202.9 degrees: down and left
+        Advance(16, 90);
+        for (int update = 0; update < 250; ++update) baby.Update();
+        EXPECT_EQ(baby.GetNextThinkMs(), 10016u);
+        EXPECT_EQ(baby.GetPosition().x, 0.0f);
+        EXPECT_EQ(baby.GetPosition().y, 0.0f);
+    });
+}
+
+// From x = 824 the first draw aims at x = 1023.994; at 0.8 units a step the 249th lands in
+// the last column, at 1023.19, and is taken whole: the baby arrives from there.
+TEST_F(BabyTest, AStepIntoTheLastColumnIsTakenWhole) {
+    InFreshProcess([&] {
+        Baby& baby = LoadBabyAt(824, 400);
+        Advance(16, 16);
+        baby.Update();
+        const float stepX = baby.GetVelocity().x;
+        EXPECT_NEAR(baby.GetTarget().x, 1023.994, 1e-3);
+        int updates = 1;
+        for (; updates < 300 && baby.GetNextThinkMs() != 0; ++updates) baby.Update();
+        EXPECT_EQ(updates, 250);  // 249 steps, then the update that arrives
+        float x = 824.0f;
+        for (int step = 0; step < 249; ++step) x += stepX;
+        EXPECT_EQ(baby.GetPosition().x, x);
+        EXPECT_NEAR(x, 1023.19, 0.01);
     });
 }
 
@@ -146,25 +190,38 @@ TEST_F(BabyTest, GivesUpAfter256CandidatesAndKeepsItsTarget) {
     });
 }
 
-// Stranded where no path starts (here the first column, as a step held at the level's edge
-// leaves it): after 256 candidates it crawls out towards the last one inside the level.
+// Stranded where no path starts (the first column or row, as a step held at the level's edge
+// leaves it, or a blocked cell that a step past the target went into): after 256 candidates
+// it crawls out towards the last one inside the level.
 TEST_F(BabyTest, AStrandedBabyAimsAtTheLastCandidateInsideTheLevel) {
-    WriteLevel("Edge", [](int x, int y) { return x == 0 && y == 400 ? 0x00FF00u : 0u; });
-    InFreshProcess([&] {
-        RestartGameRandom();
-        Vec2 lastInside(0.0f, 400.0f);
-        for (int draw = 0; draw < 256; ++draw) {
-            const Vec2 candidate = Baby::WanderTarget(Vec2(0.0f, 400.0f), Baby::DegreesOf(GameRandom()));
-            if (Baby::IsInsideLevel(candidate)) lastInside = candidate;
-        }
-        const int next = GameRandom();
-        Baby& baby = LoadNursery("Edge");
-        Advance(16, 16);
-        baby.Update();
-        EXPECT_EQ(GameRandom(), next);
-        EXPECT_EQ(baby.GetTarget(), lastInside);
-        EXPECT_GT(baby.GetPosition().x, 0.0f);
+    WriteLevel("Walled", [](int x, int y) {
+        if (x == 100 && y == 100) return 0x00FF00u;
+        return std::abs(x - 500) <= 50 && std::abs(y - 400) <= 50 ? 0xFF00FFu : 0u;
     });
+    const struct {
+        const char* level;
+        Vec2 place;
+    } cases[] = {{"Nursery", Vec2(0.0f, 400.0f)}, {"Nursery", Vec2(500.0f, 0.0f)}, {"Walled", Vec2(500.0f, 400.0f)}};
+    for (const auto& stranded : cases) {
+        InFreshProcess([&] {
+            RestartGameRandom();
+            Vec2 lastInside = stranded.place;
+            for (int draw = 0; draw < 256; ++draw) {
+                const Vec2 candidate = Baby::WanderTarget(stranded.place, Baby::DegreesOf(GameRandom()));
+                if (Baby::IsInsideLevel(candidate)) lastInside = candidate;
+            }
+            const int next = GameRandom();
+            LoadNursery(stranded.level);
+            while (!Baby::GetBabies().empty()) delete Baby::GetBabies().back();
+            Baby& baby = *new Baby(stranded.place, 0.0f);
+            RestartGameRandom();
+            Advance(16, 16);
+            baby.Update();
+            EXPECT_EQ(GameRandom(), next) << stranded.place.x << "," << stranded.place.y;
+            EXPECT_EQ(baby.GetTarget(), lastInside) << stranded.place.x << "," << stranded.place.y;
+            EXPECT_NE(baby.GetVelocity().Length(), 0.0f) << stranded.place.x << "," << stranded.place.y;
+        });
+    }
 }
 
 TEST_F(BabyTest, ChoosesAgainAfterTenSecondsWithoutArriving) {

@@ -1,6 +1,7 @@
 #include "SdlCloseSignals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -8,7 +9,9 @@
 namespace {
 
 volatile std::sig_atomic_t closeSignals = 0;
-volatile std::sig_atomic_t isFatalBoxShowing = 0;
+volatile std::sig_atomic_t areFatalBoxesBegun = 0;
+volatile std::sig_atomic_t areFatalBoxesCut = 0;
+pid_t mainProcess = 0;
 
 // "/proc/self/task/<pid>/children" without the formatter, which a signal handler may not use.
 void ChildrenListPath(char* path) {
@@ -24,7 +27,7 @@ void ChildrenListPath(char* path) {
     *end = '\0';
 }
 
-// The box is drawn by a child process of the main thread (SDL forks one); it goes too.
+// The box is drawn by a child process of the main thread (SDL forks one).
 void KillChildren() {
     char path[64];
     ChildrenListPath(path);
@@ -44,20 +47,29 @@ void KillChildren() {
     }
 }
 
-// Nothing answers a close request while a fatal error's box waits: the process ends.
+// A box's own process (SDL forks one per box) ends on a close signal; the program's answers
+// the box that waits, if any, and then shuts down in order.
 void OnCloseSignal(int /*signal*/) {
-    if (isFatalBoxShowing != 0) {
-        KillChildren();
-        _exit(1);
+    if (getpid() != mainProcess) _exit(1);
+    if (areFatalBoxesBegun != 0) {
+        CutFatalBoxes();
+        return;
     }
     closeSignals = 1;
+}
+
+// A box forked after its boxes were cut (a signal between the check and SDL's fork) ends at once.
+void EndBoxAfterCut() {
+    if (areFatalBoxesCut != 0) _exit(1);
 }
 
 }  // namespace
 
 void InstallCloseSignals() {
+    mainProcess = getpid();
     std::signal(SIGINT, OnCloseSignal);
     std::signal(SIGTERM, OnCloseSignal);
+    pthread_atfork(nullptr, nullptr, EndBoxAfterCut);
 }
 
 bool TakeCloseSignal() {
@@ -66,6 +78,12 @@ bool TakeCloseSignal() {
     return true;
 }
 
-void SetFatalBoxShowing(bool isShowing) { isFatalBoxShowing = isShowing ? 1 : 0; }
+void BeginFatalBoxes() { areFatalBoxesBegun = 1; }
 
-bool IsFatalBoxShowing() { return isFatalBoxShowing != 0; }
+// Safe in a signal handler.
+void CutFatalBoxes() {
+    areFatalBoxesCut = 1;
+    KillChildren();
+}
+
+bool AreFatalBoxesCut() { return areFatalBoxesCut != 0; }

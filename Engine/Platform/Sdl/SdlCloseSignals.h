@@ -7,7 +7,8 @@ void InstallCloseSignals();
 // True once for each close signal received since the last call.
 bool TakeCloseSignal();
 
-// While a fatal error's box is showing, a close signal ends the process at once with exit
-// code 1.
-void SetFatalBoxShowing(bool isShowing);
-bool IsFatalBoxShowing();
+// From the first fatal box on, a close signal answers the box that waits, as a box cut
+// short does, and no later box is shown: the fatal path goes on to its orderly shut-down.
+void BeginFatalBoxes();
+void CutFatalBoxes();
+bool AreFatalBoxesCut();

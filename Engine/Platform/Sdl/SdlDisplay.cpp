@@ -54,10 +54,14 @@ std::int32_t Platform::ChangeDisplaySettingsA(const DeviceMode* mode, std::uint3
     SDL_Rect display;
     SDL_GetDisplayBounds(PRIMARY_DISPLAY, &display);
     const SDL_Rect area = {display.x, display.y, driverMode.w, driverMode.h};
-    if (state.window == nullptr && !MakeSdlWindow("", area, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN, USUAL_PIXEL_FORMAT)) {
+    const bool isMadeHere = state.window == nullptr;
+    if (isMadeHere && !MakeSdlWindow("", area, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN, USUAL_PIXEL_FORMAT)) {
         return DISP_CHANGE_FAILED;
     }
-    return EnterFullscreenMode(state.window, driverMode) == 0 ? DISP_CHANGE_SUCCESSFUL : DISP_CHANGE_FAILED;
+    if (EnterFullscreenMode(state.window, driverMode) == 0) return DISP_CHANGE_SUCCESSFUL;
+    // The engine has no handle of this window yet, so its fatal path cannot hide it.
+    if (isMadeHere) SDL_HideWindow(state.window);
+    return DISP_CHANGE_FAILED;
 }
 
 bool Platform::GetDesktopWindowRect(Rect* rect) {

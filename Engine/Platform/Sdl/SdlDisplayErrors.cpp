@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include "../../AssertionFailure.h"
-#include "SdlCloseSignals.h"
 #include "SdlState.h"
 
 namespace {
@@ -56,9 +55,10 @@ bool IsConnectionHungUp() {
     return poll(&connection, 1, 0) == 1 && (connection.revents & (POLLHUP | POLLRDHUP | POLLERR)) != 0;
 }
 
-// A box that meets an error would never appear; the box's process ends instead.
+// A box that meets an error would never appear or answer; the box's process ends instead,
+// which cuts the fatal boxes short.
 int OnRequestRefused(Display* display, XErrorEvent* error) {
-    if (IsOtherProcess() || IsFatalBoxShowing()) _exit(1);
+    if (IsOtherProcess()) _exit(1);
     if (isRequestRefused) return 0;
     isRequestRefused = true;
     refusal = *error;

@@ -1,5 +1,6 @@
 #include "SdlEventTranslator.h"
 
+#include <array>
 #include <cmath>
 
 #include "../WindowsConstants.h"
@@ -9,6 +10,11 @@ namespace {
 
 constexpr std::uint32_t KEY_REPEAT_COUNT = 1;
 constexpr int MOST_RELEASES_LOOKED_PAST = 32;  // more keys than a hand holds at once
+
+// Keys whose release SDL made up for a focus loss: still down, as on Windows, so that their
+// next key-down (the first auto-repeat once the focus is back, which SDL reports as a new
+// press) is a repeat.
+std::array<bool, 256> isKeptDown = {};
 
 bool IsSystemKey(std::uint8_t virtualKey, bool isAltHeld) { return isAltHeld || virtualKey == VK_F10 || virtualKey == VK_MENU; }
 
@@ -28,12 +34,18 @@ bool IsReleaseForFocusLoss(const SDL_KeyboardEvent& key) {
 
 bool TranslateKey(const SDL_KeyboardEvent& key, Message* message) {
     const std::uint8_t virtualKey = VirtualKeyFromScancode(key.keysym.scancode, (key.keysym.mod & KMOD_NUM) != 0);
-    if (virtualKey == 0 || IsReleaseForFocusLoss(key)) return false;
+    if (virtualKey == 0) return false;
+    if (IsReleaseForFocusLoss(key)) {
+        isKeptDown[virtualKey] = true;
+        return false;
+    }
     const bool isDown = key.type == SDL_KEYDOWN;
+    const bool wasDown = key.repeat != 0 || isKeptDown[virtualKey];
+    isKeptDown[virtualKey] = false;
     const bool isAltHeld = (key.keysym.mod & KMOD_ALT) != 0;
     std::uint32_t lParam = KEY_REPEAT_COUNT;
     if (isAltHeld) lParam |= KF_ALTDOWN_BIT;
-    if (!isDown || key.repeat != 0) lParam |= KF_REPEAT_BIT;
+    if (!isDown || wasDown) lParam |= KF_REPEAT_BIT;
     if (!isDown) lParam |= KF_UP_BIT;
     if (IsSystemKey(virtualKey, isAltHeld)) {
         message->message = isDown ? WM_SYSKEYDOWN : WM_SYSKEYUP;

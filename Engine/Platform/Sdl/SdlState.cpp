@@ -1,6 +1,7 @@
 #include "SdlState.h"
 
 #include "SdlDisplayErrors.h"
+#include "SdlWaylandSeat.h"
 
 SdlState& TheSdlState() {
     static SdlState state;
@@ -11,6 +12,9 @@ bool EnsureSdlVideo() {
     SdlState& state = TheSdlState();
     if (!state.isVideoReady) {
         InstallDisplayErrorHandlers();
+        // Without a seat only X11 is tried: where there is none either, the engine reports
+        // that no display can be had.
+        if (IsWaylandWithoutSeat()) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
         state.isVideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     }
     return state.isVideoReady;
