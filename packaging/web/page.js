@@ -1,6 +1,6 @@
 // The page around the game: what the Web backend asks of it (debug output, message boxes,
-// the start-up plaque, glyphs, the frame's presentation) and what it tells the player (the
-// end and its exit code). Tests read window.cribblestorm.
+// the start-up plaque, glyphs, the frame's presentation), the keys the game acts on, and what it tells the player (the end
+// and its exit code, in the game's place). Tests read window.cribblestorm.
 "use strict";
 
 const cribblestorm = {frames: 0, firstFrameMs: null, exitCode: null, debugText: ""};
@@ -78,9 +78,10 @@ function drawPlaque(plaque) {
     context.fillText(plaque.text, plaque.x, plaque.y);
 }
 
-// The game's window: the canvas and the plaque layer over it.
+// The game's window: the canvas and the plaque layer over it. Hidden, it takes no room, and
+// the end's report and status stand in its place.
 function showWindow(isShown) {
-    byId("screen").style.visibility = isShown ? "visible" : "hidden";
+    byId("screen").style.display = isShown ? "" : "none";
 }
 
 function framePresented() {
@@ -93,7 +94,7 @@ function framePresented() {
 
 function debugOutput(text) {
     cribblestorm.debugText += text;
-    console.debug(text);
+    console.log(text);
     byId("debug").textContent += text;
 }
 
@@ -105,17 +106,32 @@ function messageBox(caption, text) {
     byId("report").append(box);
 }
 
+function webglMissing() {
+    const notice = document.createElement("p");
+    notice.textContent = "This browser gives the page no WebGL, which the game needs to draw. Turn on hardware " +
+        "(graphics) acceleration in the browser's settings, or play in another browser.";
+    byId("report").append(notice);
+}
+
 function ended(code) {
     cribblestorm.exitCode = code;
-    byId("status").textContent = code === 0 ? "The game has ended (exit code 0)."
+    byId("keys").hidden = true;
+    byId("status").textContent = code === 0 ? "The game has ended (exit code 0). Reload the page to play again."
                                             : `The game ended after a fatal error (exit code ${code}).`;
 }
 
+// The keys the game acts on (Escape, F11, the key left of 1) do only that while the game has
+// the keys; every other key keeps what the browser does with it.
+const GAME_KEYS = new Set(["Escape", "F11", "Backquote"]);
+byId("canvas").addEventListener("keydown", event => {
+    if (GAME_KEYS.has(event.code) && !event.ctrlKey && !event.metaKey && !event.altKey) event.preventDefault();
+});
+
 var Module = {
     canvas: byId("canvas"),
-    debugOutput, messageBox, drawPlaque, framePresented, renderGlyph, showWindow,
+    debugOutput, messageBox, drawPlaque, framePresented, renderGlyph, showWindow, webglMissing,
     onExit: ended,
     // The runtime's own words are not the game's debug output.
-    print: text => console.log(text),
+    print: text => console.info(text),
     printErr: text => console.warn(text),
 };

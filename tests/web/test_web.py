@@ -1,8 +1,9 @@
 """The browser's build in Debian's headless Chromium, against the Linux program: the page
 loads, its debug output on the console is the Linux program's transcript, a frame of a
 fixture level matches the Linux program's frame of the same level, the keys change the
-overlays, Escape ends it with the whole shut-down, and a missing level is a fatal report
-with exit code 1."""
+overlays, a click gives the game the keys and Tab and the wheel go on to the page, Escape
+ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
+with exit code 1 shown in the game's place, none of it an uncaught error of the page;."""
 import functools
 import http.server
 import json
@@ -65,6 +66,11 @@ class Browser:
     def output(self):
         return "".join(self.do(console=True))
 
+    def visible(self, selector):
+        """Whether the element takes room and lies wholly in the first screenful."""
+        return self.do(eval="(box => box.height > 0 && box.top >= 0 && box.bottom <= innerHeight)"
+                            "(document.querySelector('%s').getBoundingClientRect())" % selector)
+
     def close(self):
         self.process.stdin.close()
         self.process.wait(timeout=30)
@@ -105,10 +111,10 @@ class WebTest(harness.EndToEndTest):
         self.browser = Browser()
         self.addCleanup(self.browser.close)
 
-    def open_page(self):
+    def open_page(self, scale=1):
         site = Site(self.game.folder)
         self.addCleanup(site.close)
-        self.assertEqual(self.browser.do(open=site.url), 200)
+        self.assertEqual(self.browser.do(open=site.url, scale=scale), 200)
 
     def play(self, cells):
         """The fixture level in the page, once its first frames are shown."""
@@ -117,9 +123,16 @@ class WebTest(harness.EndToEndTest):
         self.browser.wait("cribblestorm.frames >= 3")
 
     def ended(self):
-        """The page's exit code, once the game has ended."""
+        """The page's exit code, once the game has ended with no uncaught error and its window
+        has made room for the outcome."""
         self.browser.wait("cribblestorm.exitCode !== null")
+        self.assertEqual(self.browser.do(errors=True), [])
+        self.assertEqual(self.browser.do(eval="getComputedStyle(document.getElementById('screen')).display"), "none")
+        self.assertTrue(self.browser.visible("#status"))
         return self.browser.do(eval="cribblestorm.exitCode")
+
+    def focused(self):
+        return self.browser.do(eval="document.activeElement.id || document.activeElement.tagName")
 
     def test_the_transcript_is_the_linux_one_and_escape_ends_with_the_whole_shutdown(self):
         self.play({(500, 400): (0, 255, 0), (300, 300): (255, 0, 0), (301, 300): (255, 0, 0), (600, 600): YELLOW})
@@ -180,10 +193,45 @@ class WebTest(harness.EndToEndTest):
                          report_pattern("Engine/Image.cpp", "file",
                                         "Image::LoadFromFile : failed to open \"levels\\Level02_image.tga\"\n") +
                          re.escape(shutdown_lines()) + "$")
+        self.assert_fatal_report_shown()
+
+    def assert_fatal_report_shown(self):
         captions = self.browser.do(eval="[...document.querySelectorAll('#report h2')].map(h => h.textContent)")
         self.assertEqual(captions, [NAME + " : Program Error", NAME + " : Emergency Shutdown"])
-        self.assertEqual(self.browser.do(eval="document.getElementById('screen').style.visibility"), "hidden")
+        self.assertTrue(self.browser.visible("#report"))
         self.assertIn("exit code 1", self.browser.do(eval="document.getElementById('status').textContent"))
+
+    def test_a_lost_webgl_context_is_a_fatal_error(self):
+        self.play({(500, 400): (0, 255, 0)})
+        self.browser.do(eval="document.getElementById('canvas').getContext('webgl')"
+                             ".getExtension('WEBGL_lose_context').loseContext()")
+        self.assertEqual(self.ended(), 1)
+        self.assertRegex(self.browser.output(), report_pattern("Engine/Platform/Web/WebContext.cpp", "!isLost",
+                                                               "The WebGL context of the canvas was lost.\n") +
+                         re.escape(shutdown_lines()) + "$")
+        self.assert_fatal_report_shown()
+
+    def test_a_click_gives_the_game_the_keys_and_tab_and_the_wheel_go_on_to_the_page(self):
+        self.play({(500, 400): (0, 255, 0)})
+        self.assertEqual(self.focused(), "canvas")  # from the start
+        self.browser.do(eval="window.keys = []; addEventListener('keydown', "
+                             "event => keys.push([event.code, event.defaultPrevented]))")
+        self.browser.do(click="summary")
+        self.assertEqual(self.focused(), "SUMMARY")
+        self.browser.do(click="#canvas")
+        self.assertEqual(self.focused(), "canvas")
+        for key in ["KeyA", "F11", "Tab"]:
+            self.browser.do(key=key)
+        self.assertNotEqual(self.focused(), "canvas")
+        self.browser.do(eval="document.body.style.paddingBottom = '2000px'")  # something to scroll
+        self.browser.do(wheel=[500, 400, 300])
+        self.browser.wait("scrollY > 0")
+        self.browser.do(click="#canvas")
+        self.browser.do(key="Escape")
+        self.assertEqual(self.ended(), 0)
+        # The page keeps the defaults of the keys the game does not act on.
+        self.assertEqual(self.browser.do(eval="keys"),
+                         [["KeyA", False], ["F11", True], ["Tab", False], ["Escape", True]])
 
 
 if __name__ == "__main__":

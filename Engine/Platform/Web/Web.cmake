@@ -17,6 +17,7 @@ add_library(platform_web OBJECT
     Engine/Platform/Web/WebMessageQueue.cpp
     Engine/Platform/Web/WebPlaque.cpp
     Engine/Platform/Web/WebState.cpp
+    Engine/Platform/Web/WebTurn.cpp
     Engine/Platform/Web/WebWindow.cpp
     Engine/Platform/WindowClassNames.cpp)
 cribblestorm_target(platform_web)
@@ -29,7 +30,7 @@ target_link_libraries(cribblestorm PRIVATE game engine platform_web)
 # Asyncify lets the buffer swap wait for the browser's next animation frame in the middle
 # of the engine's loop; the runtime's exit hands the exit code to the page.
 target_link_options(cribblestorm PRIVATE
-    -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME -sALLOW_MEMORY_GROWTH -sFORCE_FILESYSTEM
+    -sASYNCIFY "-sASYNCIFY_IMPORTS=['WaitForAnimationFrame']" -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME -sALLOW_MEMORY_GROWTH -sFORCE_FILESYSTEM
     -sENVIRONMENT=web -sMAX_WEBGL_VERSION=1)
 set_target_properties(cribblestorm PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${WEB_FOLDER})
 

@@ -26,5 +26,12 @@ void PostWebMessage(const Message& message);
 // The engine's handle of the one window, the canvas (null before it is made).
 WindowHandle TheWindowHandle();
 
+// Waits for the browser's next animation frame, having let it draw the page.
+void GiveBrowserATurn();
+
+// Raises the fatal error for a WebGL context the browser has taken away: every texture and
+// display list went with it, and the engine keeps those for the life of the process.
+void CheckContext();
+
 // The canvas's events become window messages from here on.
 void ListenToCanvas();
