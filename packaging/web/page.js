@@ -127,6 +127,26 @@ byId("canvas").addEventListener("keydown", event => {
     if (GAME_KEYS.has(event.code) && !event.ctrlKey && !event.metaKey && !event.altKey) event.preventDefault();
 });
 
+// Whole device pixels per canvas pixel, as many as fit the window, so the picture is sharp at
+// any pixel ratio; smaller than one only where even that does not fit, then smoothed.
+function fitScreen() {
+    const screen = byId("screen");
+    const canvas = byId("canvas");
+    const ratio = window.devicePixelRatio || 1;
+    const roomWidth = document.documentElement.clientWidth - 16;
+    const roomHeight = window.innerHeight - 16;
+    const fits = scale => canvas.width * scale <= roomWidth && canvas.height * scale <= roomHeight;
+    let devicePixels = Math.max(1, Math.floor(ratio));
+    while (devicePixels > 1 && !fits(devicePixels / ratio)) --devicePixels;
+    let scale = devicePixels / ratio;
+    if (!fits(scale)) scale = Math.max(0.1, Math.min(roomWidth / canvas.width, roomHeight / canvas.height));
+    screen.classList.toggle("smooth", scale < 1 / ratio);
+    screen.style.width = `${canvas.width * scale}px`;
+    screen.style.height = `${canvas.height * scale}px`;
+}
+window.addEventListener("resize", fitScreen);
+fitScreen();
+
 var Module = {
     canvas: byId("canvas"),
     debugOutput, messageBox, drawPlaque, framePresented, renderGlyph, showWindow, webglMissing,

@@ -3,7 +3,8 @@ loads, its debug output on the console is the Linux program's transcript, a fram
 fixture level matches the Linux program's frame of the same level, the keys change the
 overlays, a click gives the game the keys and Tab and the wheel go on to the page, Escape
 ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
-with exit code 1 shown in the game's place, none of it an uncaught error of the page;."""
+with exit code 1 shown in the game's place, none of it an uncaught error of the page; at a
+pixel ratio of 2 the picture is sharp."""
 import functools
 import http.server
 import json
@@ -116,10 +117,10 @@ class WebTest(harness.EndToEndTest):
         self.addCleanup(site.close)
         self.assertEqual(self.browser.do(open=site.url, scale=scale), 200)
 
-    def play(self, cells):
+    def play(self, cells, scale=1):
         """The fixture level in the page, once its first frames are shown."""
         harness.write_level(self.game.folder, "Level02", cells, FLOOR)
-        self.open_page()
+        self.open_page(scale)
         self.browser.wait("cribblestorm.frames >= 3")
 
     def ended(self):
@@ -232,6 +233,19 @@ class WebTest(harness.EndToEndTest):
         # The page keeps the defaults of the keys the game does not act on.
         self.assertEqual(self.browser.do(eval="keys"),
                          [["KeyA", False], ["F11", True], ["Tab", False], ["Escape", True]])
+
+    def test_at_a_pixel_ratio_of_2_the_picture_is_sharp(self):
+        self.play({(500, 400): (0, 255, 0), (300, 300): (255, 0, 0)}, scale=2)
+        self.assertEqual(self.browser.do(eval="getComputedStyle(document.getElementById('canvas')).width"), "1024px")
+        # Two by two device pixels for each of the canvas's, none of them blurred.
+        path = os.path.join(self.game.folder, "sharp.png")
+        self.browser.do(shot=path)
+        rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], capture_output=True, check=True).stdout
+        self.assertEqual(len(rgb), 2048 * 1536 * 3)
+        rows = [rgb[y * 2048 * 3:(y + 1) * 2048 * 3] for y in range(1536)]
+        blurred = [y for y in range(0, 1536, 2) if rows[y] != rows[y + 1] or
+                   any(rows[y][channel::6] != rows[y][channel + 3::6] for channel in range(3))]
+        self.assertEqual(blurred, [])
 
 
 if __name__ == "__main__":

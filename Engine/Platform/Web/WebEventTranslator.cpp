@@ -19,8 +19,23 @@ void Post(std::uint32_t code, WParam wParam, LParam lParam) {
     PostWebMessage(Message{TheWindowHandle(), code, wParam, lParam});
 }
 
+// The page may show the canvas larger or smaller than its pixels: a position in canvas pixels.
+Point CanvasPoint(const EmscriptenMouseEvent& mouse) {
+    int width = 0;
+    int height = 0;
+    double shownWidth = 0.0;
+    double shownHeight = 0.0;
+    emscripten_get_canvas_element_size(CANVAS, &width, &height);
+    emscripten_get_element_css_size(CANVAS, &shownWidth, &shownHeight);
+    if (shownWidth <= 0.0 || shownHeight <= 0.0) return Point{static_cast<std::int32_t>(mouse.targetX),
+                                                              static_cast<std::int32_t>(mouse.targetY)};
+    return Point{static_cast<std::int32_t>(std::floor(mouse.targetX * width / shownWidth)),
+                 static_cast<std::int32_t>(std::floor(mouse.targetY * height / shownHeight))};
+}
+
 LParam PositionOf(const EmscriptenMouseEvent& mouse) {
-    return MAKELONG(static_cast<std::uint16_t>(mouse.targetX), static_cast<std::uint16_t>(mouse.targetY));
+    const Point point = CanvasPoint(mouse);
+    return MAKELONG(static_cast<std::uint16_t>(point.x), static_cast<std::uint16_t>(point.y));
 }
 
 // Every key reaches the engine, and no key's default action is prevented here: the engine
@@ -54,7 +69,7 @@ EM_BOOL OnButton(int eventType, const EmscriptenMouseEvent* mouse, void* /*userD
 }
 
 EM_BOOL OnMove(int /*eventType*/, const EmscriptenMouseEvent* mouse, void* /*userData*/) {
-    TheWebState().cursor = Point{static_cast<std::int32_t>(mouse->targetX), static_cast<std::int32_t>(mouse->targetY)};
+    TheWebState().cursor = CanvasPoint(*mouse);
     return EM_FALSE;
 }
 
