@@ -1,9 +1,11 @@
-// The page around the game: what the Web backend asks of it (debug output, message boxes,
-// the start-up plaque, glyphs, the frame's presentation), the keys the game acts on, and what it tells the player (the end
-// and its exit code, in the game's place). Tests read window.cribblestorm.
+// The page around the game: the download of the game and its data with its progress, what
+// the Web backend asks of it (debug output, message boxes, the start-up plaque, glyphs, the
+// frame's presentation), the keys the game acts on, the canvas's size on the page, and what
+// it tells the player (the end and its exit code, in the game's place). Tests read window.cribblestorm.
 "use strict";
 
-const cribblestorm = {frames: 0, firstFrameMs: null, exitCode: null, debugText: ""};
+const cribblestorm = {frames: 0, firstFrameMs: null, exitCode: null, debugText: "", plaques: [],
+                      downloadBytes: null};
 window.cribblestorm = cribblestorm;
 
 const byId = id => document.getElementById(id);
@@ -66,9 +68,12 @@ function renderGlyph(face, cellHeight, byte) {
     return {width: glyphWidth, height: glyphHeight, left: left - originX, top: baseline - top, advance, bits};
 }
 
+// The plaque's text is kept for the tests once the browser has shown it.
 function drawPlaque(plaque) {
     const layer = byId("plaque");
     layer.style.display = "";
+    byId("loading").hidden = true;
+    requestAnimationFrame(() => cribblestorm.plaques.push(plaque.text));
     const context = layer.getContext("2d");
     context.fillStyle = plaque.background;
     context.fillRect(plaque.left, plaque.top, plaque.width, plaque.height);
@@ -115,6 +120,7 @@ function webglMissing() {
 
 function ended(code) {
     cribblestorm.exitCode = code;
+    byId("loading").hidden = true;
     byId("keys").hidden = true;
     byId("status").textContent = code === 0 ? "The game has ended (exit code 0). Reload the page to play again."
                                             : `The game ended after a fatal error (exit code ${code}).`;
@@ -147,6 +153,61 @@ function fitScreen() {
 window.addEventListener("resize", fitScreen);
 fitScreen();
 
+// The game (cribblestorm.wasm) and its data (data.data.gz, unpacked here, since not every
+// host compresses what it serves) are downloaded with the progress shown, then handed to the
+// runtime (cribblestorm.js) and the data's loader (data.js).
+const DOWNLOADS = ["cribblestorm.wasm", "data.data.gz"];
+const kilobytes = bytes => `${Math.round(bytes / 1024)} KB`;
+
+async function download(name, progress) {
+    const response = await fetch(name);
+    if (!response.ok) throw new Error(`${name}: ${response.status} ${response.statusText}`);
+    progress.total += Number(response.headers.get("Content-Length")) || 0;
+    const reader = response.body.getReader();
+    const chunks = [];
+    for (let chunk = await reader.read(); !chunk.done; chunk = await reader.read()) {
+        chunks.push(chunk.value);
+        progress.loaded += chunk.value.length;
+        progress.show();
+    }
+    return new Blob(chunks);
+}
+
+function gunzip(blob) {
+    return new Response(blob.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+}
+
+function addScript(source) {
+    const script = document.createElement("script");
+    script.src = source;
+    script.async = false;  // in the order added
+    document.body.append(script);
+}
+
+async function start() {
+    const progress = {loaded: 0, total: 0, show() {
+        const total = Math.max(this.total, this.loaded);
+        byId("progress").max = total;
+        byId("progress").value = this.loaded;
+        byId("downloaded").textContent = `Downloading the game: ${kilobytes(this.loaded)} of ${kilobytes(total)}`;
+    }};
+    try {
+        const [wasm, data] = await Promise.all(DOWNLOADS.map(name => download(name, progress)));
+        cribblestorm.downloadBytes = progress.loaded;
+        byId("downloaded").textContent = `Starting (${kilobytes(progress.loaded)} downloaded)\u2026`;
+        byId("progress").removeAttribute("value");
+        Module.wasmBinary = await wasm.arrayBuffer();
+        const unpacked = await gunzip(data);
+        Module.getPreloadedPackage = () => unpacked;
+    } catch (error) {
+        byId("downloaded").textContent = `The game could not be downloaded (${error.message}). Reload the page to try again.`;
+        byId("progress").hidden = true;
+        return;
+    }
+    addScript("data.js");
+    addScript("cribblestorm.js");
+}
+
 var Module = {
     canvas: byId("canvas"),
     debugOutput, messageBox, drawPlaque, framePresented, renderGlyph, showWindow, webglMissing,
@@ -155,3 +216,4 @@ var Module = {
     print: text => console.info(text),
     printErr: text => console.warn(text),
 };
+start();

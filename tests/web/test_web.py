@@ -4,7 +4,8 @@ fixture level matches the Linux program's frame of the same level, the keys chan
 overlays, a click gives the game the keys and Tab and the wheel go on to the page, Escape
 ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
 with exit code 1 shown in the game's place, none of it an uncaught error of the page; at a
-pixel ratio of 2 the picture is sharp."""
+pixel ratio of 2 the picture is sharp; the real game downloads under a megabyte with its
+progress and plaques shown."""
 import functools
 import http.server
 import json
@@ -22,7 +23,8 @@ sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 import harness  # noqa: E402
 from test_game import FLOOR, NAME, WHITE, YELLOW, report_pattern, shutdown_lines, startup_lines  # noqa: E402
 
-PAGE_FILES = ["index.html", "page.js", "cribblestorm.js", "cribblestorm.wasm"]
+PAGE_FILES = ["index.html", "page.js", "cribblestorm.js", "cribblestorm.wasm", "favicon.png"]
+DATA = os.path.join(HERE, "..", "..", "Data")
 PACK_DATA = os.path.join(HERE, "..", "..", "packaging", "web", "pack-data.sh")
 # The browser's one display mode is its canvas, drawn at the animation frame rate; the
 # virtual X server's is 24 bits at a rate it does not tell.
@@ -88,7 +90,8 @@ class Site:
         for name in PAGE_FILES:
             shutil.copy(os.path.join(built, name), self.folder)
         subprocess.run([PACK_DATA, data_folder, os.path.join(self.folder, "data")], check=True)
-        handler = functools.partial(QuietHandler, directory=self.folder)
+        self.bytes_sent = [0]
+        handler = functools.partial(CountingHandler, self.bytes_sent, directory=self.folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/index.html" % self.server.server_address[1]
@@ -99,7 +102,22 @@ class Site:
         shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
+class CountingHandler(http.server.SimpleHTTPRequestHandler):
+    """python3 -m http.server's handler, quiet, counting the bytes it sends (headers too)."""
+
+    def __init__(self, bytes_sent, *arguments, **options):
+        self.bytes_sent = bytes_sent
+        super().__init__(*arguments, **options)
+
+    def setup(self):
+        super().setup()
+        write = self.wfile.write
+
+        def counted(data):
+            self.bytes_sent[0] += len(data)
+            return write(data)
+        self.wfile.write = counted
+
     def log_message(self, *arguments):
         pass
 
@@ -112,10 +130,11 @@ class WebTest(harness.EndToEndTest):
         self.browser = Browser()
         self.addCleanup(self.browser.close)
 
-    def open_page(self, scale=1):
-        site = Site(self.game.folder)
+    def open_page(self, scale=1, data_folder=None):
+        site = Site(data_folder or self.game.folder)
         self.addCleanup(site.close)
         self.assertEqual(self.browser.do(open=site.url, scale=scale), 200)
+        return site
 
     def play(self, cells, scale=1):
         """The fixture level in the page, once its first frames are shown."""
@@ -246,6 +265,20 @@ class WebTest(harness.EndToEndTest):
         blurred = [y for y in range(0, 1536, 2) if rows[y] != rows[y + 1] or
                    any(rows[y][channel::6] != rows[y][channel + 3::6] for channel in range(3))]
         self.assertEqual(blurred, [])
+
+    def test_the_game_downloads_under_a_megabyte_and_shows_its_progress_and_plaques(self):
+        site = self.open_page(data_folder=DATA)
+        self.browser.wait("cribblestorm.frames >= 3")
+        files = sum(os.path.getsize(os.path.join(site.folder, name)) for name in ["cribblestorm.wasm", "data.data.gz"])
+        self.assertEqual(self.browser.do(eval="cribblestorm.downloadBytes"), files)
+        self.assertEqual(self.browser.do(eval="document.getElementById('progress').max"), files)
+        # Each plaque's text was on the page when the browser drew it.
+        self.assertEqual(self.browser.do(eval="cribblestorm.plaques"),
+                         ["Choosing a pixel format...", "Setting the pixel format...", "Creating a rendering context...",
+                          "Making rendering context current...", ""])
+        self.assertLess(site.bytes_sent[0], 1000000)
+        print("%d bytes sent, first frame after %d ms, start-up's long tasks %s ms" % (
+            site.bytes_sent[0], self.browser.do(eval="cribblestorm.firstFrameMs"), self.browser.do(eval="longTasks")))
 
 
 if __name__ == "__main__":

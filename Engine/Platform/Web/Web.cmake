@@ -1,7 +1,7 @@
 # The browser's build (Emscripten): the engine, the game and the Web backend as
-# cribblestorm.js and cribblestorm.wasm, the page of packaging/web, and Data/ packed as
-# data.data with its loader data.js; all of it in web/ of the build folder, ready for any
-# static web host.
+# cribblestorm.js and cribblestorm.wasm, the page of packaging/web with the game's icon, and
+# Data/ packed and compressed as data.data.gz with its loader data.js; all of it in web/ of
+# the build folder, ready for any static web host.
 add_library(platform_web OBJECT
     Engine/Platform/FileBytesLeft.cpp
     Engine/Platform/SlashedPaths.cpp
@@ -27,8 +27,8 @@ set(WEB_FOLDER ${CMAKE_BINARY_DIR}/web)
 add_executable(cribblestorm Game/TheGameInterface.cpp Engine/Platform/Web/WebMain.cpp)
 cribblestorm_target(cribblestorm)
 target_link_libraries(cribblestorm PRIVATE game engine platform_web)
-# Asyncify lets the buffer swap wait for the browser's next animation frame in the middle
-# of the engine's loop; the runtime's exit hands the exit code to the page.
+# Asyncify lets the buffer swap and the plaque wait for the browser's next animation frame
+# in the middle of the engine's work; the runtime's exit hands the exit code to the page.
 target_link_options(cribblestorm PRIVATE
     -sASYNCIFY "-sASYNCIFY_IMPORTS=['WaitForAnimationFrame']" -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME -sALLOW_MEMORY_GROWTH -sFORCE_FILESYSTEM
     -sENVIRONMENT=web -sMAX_WEBGL_VERSION=1)
@@ -36,13 +36,15 @@ set_target_properties(cribblestorm PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECT
 
 file(GLOB_RECURSE DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/Data/*)
 add_custom_command(
-    OUTPUT ${WEB_FOLDER}/data.data ${WEB_FOLDER}/data.js
+    OUTPUT ${WEB_FOLDER}/data.data.gz ${WEB_FOLDER}/data.js
     COMMAND ${CMAKE_SOURCE_DIR}/packaging/web/pack-data.sh ${CMAKE_SOURCE_DIR}/Data ${WEB_FOLDER}/data
     DEPENDS ${DATA_FILES} ${CMAKE_SOURCE_DIR}/packaging/web/pack-data.sh
     COMMENT "Packing Data/ for the page")
+set(FAVICON ${CMAKE_SOURCE_DIR}/packaging/icons/hicolor/32x32/apps/cribblestorm.png)
 add_custom_command(
-    OUTPUT ${WEB_FOLDER}/index.html ${WEB_FOLDER}/page.js
+    OUTPUT ${WEB_FOLDER}/index.html ${WEB_FOLDER}/page.js ${WEB_FOLDER}/favicon.png
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/web/index.html
             ${CMAKE_SOURCE_DIR}/packaging/web/page.js ${WEB_FOLDER}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/web/index.html ${CMAKE_SOURCE_DIR}/packaging/web/page.js)
-add_custom_target(web_page ALL DEPENDS ${WEB_FOLDER}/data.data ${WEB_FOLDER}/index.html)
+    COMMAND ${CMAKE_COMMAND} -E copy ${FAVICON} ${WEB_FOLDER}/favicon.png
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/web/index.html ${CMAKE_SOURCE_DIR}/packaging/web/page.js ${FAVICON})
+add_custom_target(web_page ALL DEPENDS ${WEB_FOLDER}/data.data.gz ${WEB_FOLDER}/index.html)
