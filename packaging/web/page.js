@@ -100,7 +100,7 @@ function framePresented() {
 function debugOutput(text) {
     cribblestorm.debugText += text;
     console.log(text);
-    byId("debug").textContent += text;
+    byId("debug").append(text);  // a node of its own: no copy of the whole output per line
 }
 
 function messageBox(caption, text) {
@@ -177,6 +177,18 @@ function gunzip(blob) {
     return new Response(blob.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
 }
 
+// The browser's first WebGL context starts its graphics, which can hold the page for half a
+// second; a throw-away context in a worker starts them while the game downloads, off the
+// page's thread. Where workers have no WebGL this is a no-op.
+function warmUpGraphics() {
+    const source = "let ok = false; try { ok = !!new OffscreenCanvas(1, 1).getContext('webgl'); } catch (e) {}" +
+                   " postMessage(ok);";
+    return new Promise(resolve => {
+        const worker = new Worker(URL.createObjectURL(new Blob([source], {type: "text/javascript"})));
+        worker.onmessage = worker.onerror = () => { worker.terminate(); resolve(); };
+    }).catch(() => {});
+}
+
 function addScript(source) {
     const script = document.createElement("script");
     script.src = source;
@@ -192,6 +204,7 @@ async function start() {
         byId("downloaded").textContent = `Downloading the game: ${kilobytes(this.loaded)} of ${kilobytes(total)}`;
     }};
     try {
+        const warmedUp = warmUpGraphics();
         const [wasm, data] = await Promise.all(DOWNLOADS.map(name => download(name, progress)));
         cribblestorm.downloadBytes = progress.loaded;
         byId("downloaded").textContent = `Starting (${kilobytes(progress.loaded)} downloaded)\u2026`;
@@ -199,6 +212,7 @@ async function start() {
         Module.wasmBinary = await wasm.arrayBuffer();
         const unpacked = await gunzip(data);
         Module.getPreloadedPackage = () => unpacked;
+        await warmedUp;
     } catch (error) {
         byId("downloaded").textContent = `The game could not be downloaded (${error.message}). Reload the page to try again.`;
         byId("progress").hidden = true;

@@ -27,10 +27,10 @@ set(WEB_FOLDER ${CMAKE_BINARY_DIR}/web)
 add_executable(cribblestorm Game/TheGameInterface.cpp Engine/Platform/Web/WebMain.cpp)
 cribblestorm_target(cribblestorm)
 target_link_libraries(cribblestorm PRIVATE game engine platform_web)
-# Asyncify lets the buffer swap and the plaque wait for the browser's next animation frame
-# in the middle of the engine's work; the runtime's exit hands the exit code to the page.
+# Asyncify lets the buffer swap, the plaque and the start's long steps give the browser its
+# turn in the middle of the engine's work; the runtime's exit hands the exit code to the page.
 target_link_options(cribblestorm PRIVATE
-    -sASYNCIFY "-sASYNCIFY_IMPORTS=['WaitForAnimationFrame']" -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME -sALLOW_MEMORY_GROWTH -sFORCE_FILESYSTEM
+    -sASYNCIFY "-sASYNCIFY_IMPORTS=['WaitForAnimationFrame','WaitForNextTask']" -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME -sALLOW_MEMORY_GROWTH -sFORCE_FILESYSTEM
     -sENVIRONMENT=web -sMAX_WEBGL_VERSION=1)
 set_target_properties(cribblestorm PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${WEB_FOLDER})
 

@@ -68,6 +68,7 @@ void CheckContext() {
 
 void Platform::SwapBuffers(DeviceContextHandle dc) {
     if (dc == nullptr || dc != TheWindowHandle()) return;
+    TheWebState().isFrameShown = true;
     TellPageFrameIsPresented();
-    GiveBrowserATurn();
+    WaitForNextAnimationFrame();
 }

@@ -2,7 +2,9 @@
 // byte's character (Windows-1252) in the face asked for, or its own sans-serif, sized so
 // that ascent plus descent is the cell height, as a positive GDI height asks; its pixels
 // at half coverage or more become the bits of one glBitmap per display list, which moves
-// the raster position by the advance.
+// the raster position by the advance. Drawing them one by one takes the browser a while, so
+// it gets its turn between groups of glyphs: the fonts are made during the start, under the
+// plaque, before any frame is drawn.
 #include <emscripten.h>
 
 #include <string>
@@ -10,6 +12,7 @@
 
 #include "../OpenGL.h"
 #include "../Platform.h"
+#include "WebState.h"
 
 namespace {
 
@@ -29,6 +32,7 @@ struct GlyphMetrics {
 };
 
 constexpr int MOST_GLYPH_BYTES = 64 * 64;
+constexpr std::uint32_t GLYPHS_PER_TURN = 64;
 
 EM_JS(int, RenderGlyph, (const char* face, int cellHeight, int byte, GlyphMetrics* metrics, GLubyte* bits,
                          int capacity),
@@ -81,6 +85,7 @@ void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, s
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
     for (std::uint32_t byte = first; byte < first + count; ++byte) {
         CompileGlyph(*font, byte, listBase + byte - first, bits);
+        if ((byte - first + 1) % GLYPHS_PER_TURN == 0) GiveBrowserATurn();
     }
     glPopClientAttrib();
 }

@@ -25,5 +25,5 @@ void Platform::DrawPlaque(DeviceContextHandle /*dc*/, const PlaqueDescription& p
     DrawOnPlaqueLayer(plaque.area.left, plaque.area.top, plaque.area.right, plaque.area.bottom, plaque.backgroundColor,
                       plaque.textColor, plaque.text, plaque.textX, plaque.textY, plaque.font.height,
                       plaque.font.faceName != nullptr ? plaque.font.faceName : "");
-    GiveBrowserATurn();
+    WaitForNextAnimationFrame();
 }

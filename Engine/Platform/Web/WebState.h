@@ -12,6 +12,7 @@ struct WebState {
     int queueCount = 0;
     bool isQuitPosted = false;     // PostQuitMessage, seen by the next peek
     bool isWindowMade = false;
+    bool isFrameShown = false;     // a first frame has been swapped onto the canvas
     int context = 0;               // the WebGL context's handle; 0 for none
     bool wantsDepth = true;        // the pixel format asks for a depth buffer
     Point cursor{0, 0};            // the last mouse position on the canvas
@@ -26,8 +27,11 @@ void PostWebMessage(const Message& message);
 // The engine's handle of the one window, the canvas (null before it is made).
 WindowHandle TheWindowHandle();
 
-// Waits for the browser's next animation frame, having let it draw the page.
+// Lets the browser run what waits (its events, its other tasks) before the engine goes on.
 void GiveBrowserATurn();
+
+// Waits for the browser's next animation frame, having let it draw the page.
+void WaitForNextAnimationFrame();
 
 // Raises the fatal error for a WebGL context the browser has taken away: every texture and
 // display list went with it, and the engine keeps those for the life of the process.
