@@ -14,9 +14,9 @@ windows_packages=(cmake ninja-build ccache python3 mingw-w64 g++-mingw-w64-i686-
 wine_libraries=(libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1 libxxf86vm1)
 wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-dri:i386 "${wine_libraries[@]/%/:i386}")
 # The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with
-# playwright-core from the npm registry.
+# playwright-core and Debian's Firefox ESR with puppeteer-core, both from the npm registry.
 web_packages=(cmake ninja-build ccache python3 emscripten)
-web_test_packages=("${web_packages[@]}" chromium nodejs)
+web_test_packages=("${web_packages[@]}" chromium firefox-esr nodejs)
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)

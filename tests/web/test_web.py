@@ -5,7 +5,8 @@ overlays, a click gives the game the keys and Tab and the wheel go on to the pag
 ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
 with exit code 1 shown in the game's place, none of it an uncaught error of the page; at a
 pixel ratio of 2 the picture is sharp; the real game downloads under a megabyte with its
-progress and plaques shown."""
+progress and plaques shown. Firefox ESR plays Level02 and ends it with Escape, and says so
+where it has no WebGL."""
 import functools
 import http.server
 import json
@@ -42,11 +43,13 @@ def web_transcript(text):
 
 
 class Browser:
-    """tests/web/browser.mjs: Chromium driven through playwright-core."""
+    """tests/web/browser.mjs: Chromium, or Firefox (kind "firefox" on the given X display, or
+    "firefox-without-webgl")."""
 
-    def __init__(self):
-        self.process = subprocess.Popen(["node", os.path.join(HERE, "browser.mjs")], cwd=HERE, text=True,
-                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    def __init__(self, kind="chromium", display=None):
+        environment = dict(os.environ, DISPLAY=display) if display else None
+        self.process = subprocess.Popen(["node", os.path.join(HERE, "browser.mjs"), kind], cwd=HERE, text=True,
+                                        stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=environment)
 
     def do(self, **command):
         self.process.stdin.write(json.dumps(command) + "\n")
@@ -279,6 +282,28 @@ class WebTest(harness.EndToEndTest):
         self.assertLess(site.bytes_sent[0], 1000000)
         print("%d bytes sent, first frame after %d ms, start-up's long tasks %s ms" % (
             site.bytes_sent[0], self.browser.do(eval="cribblestorm.firstFrameMs"), self.browser.do(eval="longTasks")))
+
+    def use_firefox(self, kind="firefox"):
+        self.browser = Browser(kind, self.screen.display)
+        self.addCleanup(self.browser.close)
+
+    def test_firefox_plays_level02_and_escape_ends_it_with_0(self):
+        self.use_firefox()
+        self.open_page(data_folder=DATA)
+        self.browser.wait("cribblestorm.frames >= 30")
+        path = os.path.join(self.game.folder, "firefox.png")
+        self.browser.do(shot=path)
+        colours = subprocess.run(["identify", "-format", "%k", path], capture_output=True, check=True).stdout
+        self.assertGreater(int(colours), 1000)  # the nursery, not a blank canvas
+        self.browser.do(key="Escape")
+        self.assertEqual(self.ended(), 0)
+
+    def test_firefox_without_webgl_says_so_beside_the_fatal_report(self):
+        self.use_firefox("firefox-without-webgl")
+        self.open_page()
+        self.assertEqual(self.ended(), 1)
+        self.assert_fatal_report_shown()
+        self.assertIn("no WebGL", self.browser.do(eval="document.getElementById('report').textContent"))
 
 
 if __name__ == "__main__":
