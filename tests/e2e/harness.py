@@ -183,8 +183,8 @@ class Game:
         self.process = None
         self.errors = None
 
-    def start(self):
-        env = dict(os.environ)
+    def start(self, environment=None):
+        env = dict(os.environ, **(environment or {}))
         env.pop("DISPLAY", None)
         if self.screen:
             env["DISPLAY"] = self.screen.display

@@ -3,8 +3,9 @@
 // BiDi ("firefox": on the X display of $DISPLAY, with WebGL from Mesa; "firefox-without-webgl":
 // headless, with WebGL turned off). One JSON command per line on standard input, one JSON
 // answer per line on standard output.
-//   {"open": url, "scale": ratio}       loads the page in a new tab (device pixel ratio 1 unless
-//                                       given); console messages and page errors are kept from here on
+//   {"open": url, "scale": ratio,      loads the page in a new tab (device pixel ratio 1 unless
+//    "hold": true}                      given; held on its first frame with its clock stopped if asked,
+//                                       Chromium only); console messages and page errors are kept from here on
 //   {"wait": expression, "timeout": ms} until the page's expression is true
 //   {"eval": expression}                the expression's value
 //   {"key": name}                      a key pressed and released on the focused element
@@ -29,6 +30,18 @@ function watchLongTasks() {
     }).observe({type: "longtask", buffered: true});
 }
 
+// The page's clock stopped (every frame of the game lasts the shortest time the engine allows)
+// and no animation frame after the game's first: the engine waits for one for ever, with its
+// first frame on the canvas.
+function holdFirstFrame() {
+    const stoppedAt = performance.now();
+    performance.now = () => stoppedAt;
+    const request = window.requestAnimationFrame.bind(window);
+    window.requestAnimationFrame = callback => request(time => {
+        if (!(window.cribblestorm && window.cribblestorm.frames >= 1)) callback(time);
+    });
+}
+
 // Chromium: a fresh context per page, at the pixel ratio asked for.
 async function launchChromium() {
     const browser = await chromium.launch({
@@ -37,14 +50,15 @@ async function launchChromium() {
     });
     let context = null;
     return {
-        async newPage(scale) {
+        async newPage(scale, hold) {
             if (context) await context.close();
             context = await browser.newContext({viewport: VIEWPORT, deviceScaleFactor: scale || 1});
             const page = await context.newPage();
             await page.addInitScript(watchLongTasks);
+            if (hold) await page.addInitScript(holdFirstFrame);
             return page;
         },
-        wait: (page, expression, timeout) => page.waitForFunction(expression, null, {timeout}),
+        wait: (page, expression, timeout) => page.waitForFunction(expression, null, {timeout, polling: 50}),
         wheel: (page, pixels) => page.mouse.wheel(0, pixels),
         shot: (page, path) => page.locator("#canvas").screenshot({path}),
         close: () => browser.close(),
@@ -66,7 +80,7 @@ async function launchFirefox() {
             await page.evaluateOnNewDocument(watchLongTasks);
             return page;
         },
-        wait: (page, expression, timeout) => page.waitForFunction(expression, {timeout}),
+        wait: (page, expression, timeout) => page.waitForFunction(expression, {timeout, polling: 50}),
         wheel: (page, pixels) => page.mouse.wheel({deltaY: pixels}),
         shot: async (page, path) => (await page.$("#canvas")).screenshot({path}),
         close: () => browser.close(),
@@ -78,8 +92,8 @@ let page = null;
 let logTexts = [];
 let pageErrors = [];
 
-async function open(url, scale) {
-    page = await driver.newPage(scale);
+async function open(url, scale, hold) {
+    page = await driver.newPage(scale, hold);
     logTexts = [];
     pageErrors = [];
     page.on("console", message => { if (message.type() === "log") logTexts.push(message.text()); });
@@ -88,7 +102,7 @@ async function open(url, scale) {
 }
 
 async function run(command) {
-    if ("open" in command) return open(command.open, command.scale);
+    if ("open" in command) return open(command.open, command.scale, command.hold);
     if ("wait" in command) return (await driver.wait(page, command.wait, command.timeout || 30000)).jsonValue();
     if ("eval" in command) return page.evaluate(command.eval);
     if ("key" in command) return page.keyboard.press(command.key);
