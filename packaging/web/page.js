@@ -68,7 +68,7 @@ function renderGlyph(face, cellHeight, byte) {
     return {width: glyphWidth, height: glyphHeight, left: left - originX, top: baseline - top, advance, bits};
 }
 
-// The plaque's text is kept for the tests once the browser has shown it.
+// The plaque's text is kept for the tests at the animation frame whose painting shows it.
 function drawPlaque(plaque) {
     const layer = byId("plaque");
     layer.style.display = "";

@@ -30,8 +30,12 @@ WindowHandle TheWindowHandle();
 // Lets the browser run what waits (its events, its other tasks) before the engine goes on.
 void GiveBrowserATurn();
 
-// Waits for the browser's next animation frame, having let it draw the page.
+// Waits for the browser's next animation frame: what is drawn from there on is shown when
+// the engine next waits.
 void WaitForNextAnimationFrame();
+
+// Waits until the browser has painted the page as it is now.
+void WaitUntilPainted();
 
 // Raises the fatal error for a WebGL context the browser has taken away: every texture and
 // display list went with it, and the engine keeps those for the life of the process.

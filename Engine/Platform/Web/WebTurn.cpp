@@ -26,3 +26,9 @@ EM_JS(void, WaitForNextTask, (), {
 void GiveBrowserATurn() { WaitForNextTask(); }
 
 void WaitForNextAnimationFrame() { WaitForAnimationFrame(); }
+
+// The browser paints once the animation frame's callbacks are done, before its next task.
+void WaitUntilPainted() {
+    WaitForAnimationFrame();
+    WaitForNextTask();
+}
