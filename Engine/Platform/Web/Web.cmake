@@ -11,6 +11,7 @@ add_library(platform_web OBJECT
     Engine/Platform/Web/WebDebugOutput.cpp
     Engine/Platform/Web/WebDisplay.cpp
     Engine/Platform/Web/WebEventTranslator.cpp
+    Engine/Platform/Web/WebFiles.cpp
     Engine/Platform/Web/WebFont.cpp
     Engine/Platform/Web/WebKeyMap.cpp
     Engine/Platform/Web/WebMessageBox.cpp

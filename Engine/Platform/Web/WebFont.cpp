@@ -3,8 +3,7 @@
 // that ascent plus descent is the cell height, as a positive GDI height asks; its pixels
 // at half coverage or more become the bits of one glBitmap per display list, which moves
 // the raster position by the advance. Drawing them one by one takes the browser a while, so
-// it gets its turn between groups of glyphs: the fonts are made during the start, under the
-// plaque, before any frame is drawn.
+// the start gives it its turns between them.
 #include <emscripten.h>
 
 #include <string>
@@ -32,7 +31,6 @@ struct GlyphMetrics {
 };
 
 constexpr int MOST_GLYPH_BYTES = 64 * 64;
-constexpr std::uint32_t GLYPHS_PER_TURN = 64;
 
 EM_JS(int, RenderGlyph, (const char* face, int cellHeight, int byte, GlyphMetrics* metrics, GLubyte* bits,
                          int capacity),
@@ -84,8 +82,8 @@ void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, s
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
     for (std::uint32_t byte = first; byte < first + count; ++byte) {
+        KeepStartResponsive();
         CompileGlyph(*font, byte, listBase + byte - first, bits);
-        if ((byte - first + 1) % GLYPHS_PER_TURN == 0) GiveBrowserATurn();
     }
     glPopClientAttrib();
 }

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double START_SLICE_MILLISECONDS = 40.0;
+
 EM_JS(void, WaitForAnimationFrame, (),
       { Asyncify.handleSleep(wakeUp => requestAnimationFrame(() => callUserCallback(wakeUp))); });
 
@@ -24,6 +26,13 @@ EM_JS(void, WaitForNextTask, (), {
 }  // namespace
 
 void GiveBrowserATurn() { WaitForNextTask(); }
+
+void KeepStartResponsive() {
+    static double sliceStart = 0.0;
+    if (TheWebState().isFrameShown || emscripten_get_now() - sliceStart < START_SLICE_MILLISECONDS) return;
+    GiveBrowserATurn();
+    sliceStart = emscripten_get_now();
+}
 
 void WaitForNextAnimationFrame() { WaitForAnimationFrame(); }
 
