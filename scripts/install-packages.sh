@@ -67,7 +67,8 @@ if [ "$1" = test ] && ! "$(dirname "$0")/runs-32-bit-programs.sh"; then
 fi
 # The browser tests' modules, exactly as package-lock.json pins them.
 web_tests="$(dirname "$0")/../tests/web"
-if [ "$1" = test ] && [ ! -d "$web_tests/node_modules/playwright-core" ]; then
+if [ "$1" = test ] && { [ ! -d "$web_tests/node_modules/playwright-core" ] ||
+                        [ ! -d "$web_tests/node_modules/puppeteer-core" ]; }; then
     # Debian's npm only where Node.js came without its own (Node.js from other sources
     # brings npm, and conflicts with Debian's).
     command -v npm >/dev/null || install_debian_packages npm
