@@ -27,12 +27,10 @@ void PostWebMessage(const Message& message);
 // The engine's handle of the one window, the canvas (null before it is made).
 WindowHandle TheWindowHandle();
 
-// Lets the browser run what waits (its events, its other tasks) before the engine goes on.
-void GiveBrowserATurn();
-
-// Before the first frame (under the plaque, which covers the canvas until then), gives the
-// browser a turn once the engine has held it for a while, so the tab stays responsive while
-// the game starts. Once frames are shown the swap gives it its turns.
+// Before the first frame (under the plaque, which covers the canvas until then), lets the
+// browser run what waits (its events, its other tasks) once the engine has held it for a
+// while, so the tab stays responsive while the game starts. Once frames are shown the swap
+// gives it its turns.
 void KeepStartResponsive();
 
 // Waits for the browser's next animation frame: what is drawn from there on is shown when

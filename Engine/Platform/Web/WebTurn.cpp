@@ -25,12 +25,10 @@ EM_JS(void, WaitForNextTask, (), {
 
 }  // namespace
 
-void GiveBrowserATurn() { WaitForNextTask(); }
-
 void KeepStartResponsive() {
     static double sliceStart = 0.0;
     if (TheWebState().isFrameShown || emscripten_get_now() - sliceStart < START_SLICE_MILLISECONDS) return;
-    GiveBrowserATurn();
+    WaitForNextTask();
     sliceStart = emscripten_get_now();
 }
 
