@@ -68,12 +68,21 @@ function renderGlyph(face, cellHeight, byte) {
     return {width: glyphWidth, height: glyphHeight, left: left - originX, top: baseline - top, advance, bits};
 }
 
-// The plaque's text is kept for the tests at the animation frame whose painting shows it.
+// The text on the plaque layer is kept for the tests once the browser has painted after this
+// drawing: a message posted from the animation frame is taken after the paint.
+let plaqueText = "";
+function keepPaintedPlaque() {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => cribblestorm.plaques.push(plaqueText);
+    channel.port2.postMessage(0);
+}
+
 function drawPlaque(plaque) {
     const layer = byId("plaque");
     layer.style.display = "";
     byId("loading").hidden = true;
-    requestAnimationFrame(() => cribblestorm.plaques.push(plaque.text));
+    plaqueText = plaque.text;
+    requestAnimationFrame(keepPaintedPlaque);
     const context = layer.getContext("2d");
     context.fillStyle = plaque.background;
     context.fillRect(plaque.left, plaque.top, plaque.width, plaque.height);

@@ -297,7 +297,7 @@ class WebTest(harness.EndToEndTest):
         files = sum(os.path.getsize(os.path.join(site.folder, name)) for name in ["cribblestorm.wasm", "data.data.gz"])
         self.assertEqual(self.browser.do(eval="cribblestorm.downloadBytes"), files)
         self.assertEqual(self.browser.do(eval="document.getElementById('progress').max"), files)
-        # Each plaque's text was on the page when the browser drew it.
+        # Each plaque's text was on the page when the browser painted it.
         self.assertEqual(self.browser.do(eval="cribblestorm.plaques"),
                          ["Choosing a pixel format...", "Setting the pixel format...", "Creating a rendering context...",
                           "Making rendering context current...", ""])
