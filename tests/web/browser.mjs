@@ -3,8 +3,9 @@
 // BiDi ("firefox": on the X display of $DISPLAY, with WebGL from Mesa; "firefox-without-webgl":
 // headless, with WebGL turned off). One JSON command per line on standard input, one JSON
 // answer per line on standard output.
-//   {"open": url, "scale": ratio,      loads the page in a new tab (device pixel ratio 1 unless
-//    "hold": true}                      given; held on its first frame with its clock stopped if asked,
+//   {"open": url, "scale": ratio,      loads the page in a new tab (device pixel ratio 1 and a
+//    "size": [width, height],           viewport of 1100 x 1000 unless given; held on its first frame
+//    "hold": true}                      with its clock stopped if asked; ratio, size and hold in
 //                                       Chromium only); console messages and page errors are kept from here on
 //   {"wait": expression, "timeout": ms} until the page's expression is true
 //   {"eval": expression}                the expression's value
@@ -50,9 +51,10 @@ async function launchChromium() {
     });
     let context = null;
     return {
-        async newPage(scale, hold) {
+        async newPage(scale, size, hold) {
             if (context) await context.close();
-            context = await browser.newContext({viewport: VIEWPORT, deviceScaleFactor: scale || 1});
+            const viewport = size ? {width: size[0], height: size[1]} : VIEWPORT;
+            context = await browser.newContext({viewport, deviceScaleFactor: scale || 1});
             const page = await context.newPage();
             await page.addInitScript(watchLongTasks);
             if (hold) await page.addInitScript(holdFirstFrame);
@@ -92,8 +94,8 @@ let page = null;
 let logTexts = [];
 let pageErrors = [];
 
-async function open(url, scale, hold) {
-    page = await driver.newPage(scale, hold);
+async function open(url, scale, size, hold) {
+    page = await driver.newPage(scale, size, hold);
     logTexts = [];
     pageErrors = [];
     page.on("console", message => { if (message.type() === "log") logTexts.push(message.text()); });
@@ -102,7 +104,7 @@ async function open(url, scale, hold) {
 }
 
 async function run(command) {
-    if ("open" in command) return open(command.open, command.scale, command.hold);
+    if ("open" in command) return open(command.open, command.scale, command.size, command.hold);
     if ("wait" in command) return (await driver.wait(page, command.wait, command.timeout || 30000)).jsonValue();
     if ("eval" in command) return page.evaluate(command.eval);
     if ("key" in command) return page.keyboard.press(command.key);

@@ -5,7 +5,7 @@ overlays, a click gives the game the keys and Tab and the wheel go on to the pag
 ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
 with exit code 1 shown in the game's place, none of it an uncaught error of the page; at a
 pixel ratio of 2 the picture is sharp; the real game downloads under a megabyte with its
-progress and plaques shown. Firefox ESR plays Level02 and ends it with Escape, and says so
+progress and plaques shown, whole in a 1280 x 800 window. Firefox ESR plays Level02 and ends it with Escape, and says so
 where it has no WebGL."""
 import functools
 import http.server
@@ -77,8 +77,8 @@ class Browser:
 
     def visible(self, selector):
         """Whether the element takes room and lies wholly in the first screenful."""
-        return self.do(eval="(box => box.height > 0 && box.top >= 0 && box.bottom <= innerHeight)"
-                            "(document.querySelector('%s').getBoundingClientRect())" % selector)
+        return self.do(eval="(box => box.height > 0 && box.top >= 0 && box.bottom <= innerHeight && box.left >= 0 &&"
+                            " box.right <= innerWidth)(document.querySelector('%s').getBoundingClientRect())" % selector)
 
     def close(self):
         self.process.stdin.close()
@@ -136,10 +136,10 @@ class WebTest(harness.EndToEndTest):
         self.browser = Browser()
         self.addCleanup(self.browser.close)
 
-    def open_page(self, scale=1, data_folder=None, hold=False):
+    def open_page(self, scale=1, data_folder=None, hold=False, size=None):
         site = Site(data_folder or self.game.folder)
         self.addCleanup(site.close)
-        self.assertEqual(self.browser.do(open=site.url, scale=scale, hold=hold), 200)
+        self.assertEqual(self.browser.do(open=site.url, scale=scale, size=size, hold=hold), 200)
         return site
 
     def play(self, cells, scale=1):
@@ -292,8 +292,10 @@ class WebTest(harness.EndToEndTest):
         self.assertEqual(blurred, [])
 
     def test_the_game_downloads_under_a_megabyte_and_shows_its_progress_and_plaques(self):
-        site = self.open_page(data_folder=DATA)
+        site = self.open_page(data_folder=DATA, size=[1280, 800])  # a laptop's screen
         self.browser.wait("cribblestorm.frames >= 3")
+        self.assertTrue(self.browser.visible("#canvas"))
+        self.assertEqual(self.browser.do(eval="document.getElementById('canvas').clientWidth"), 1024)
         files = sum(os.path.getsize(os.path.join(site.folder, name)) for name in ["cribblestorm.wasm", "data.data.gz"])
         self.assertEqual(self.browser.do(eval="cribblestorm.downloadBytes"), files)
         self.assertEqual(self.browser.do(eval="document.getElementById('progress').max"), files)
