@@ -15,9 +15,9 @@ windows_packages=(cmake ninja-build ccache python3 mingw-w64 g++-mingw-w64-i686-
 wine_libraries=(libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1 libxxf86vm1)
 wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-dri:i386 "${wine_libraries[@]/%/:i386}")
 # The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with
-# playwright-core from the npm registry.
+# playwright-core and Debian's Firefox ESR with puppeteer-core, both from the npm registry.
 web_packages=(cmake ninja-build ccache python3 emscripten)
-web_test_packages=("${web_packages[@]}" chromium nodejs)
+web_test_packages=("${web_packages[@]}" chromium firefox-esr nodejs)
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)
@@ -69,7 +69,8 @@ if [ "$1" = test ] && ! "$(dirname "$0")/runs-32-bit-programs.sh"; then
 fi
 # The browser tests' modules, exactly as package-lock.json pins them.
 web_tests="$(dirname "$0")/../tests/web"
-if [ "$1" = test ] && [ ! -d "$web_tests/node_modules/playwright-core" ]; then
+if [ "$1" = test ] && { [ ! -d "$web_tests/node_modules/playwright-core" ] ||
+                        [ ! -d "$web_tests/node_modules/puppeteer-core" ]; }; then
     # Debian's npm only where Node.js came without its own (Node.js from other sources
     # brings npm, and conflicts with Debian's).
     command -v npm >/dev/null || install_debian_packages npm

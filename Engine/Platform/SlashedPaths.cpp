@@ -1,10 +1,8 @@
-// Opening resource files where folders are separated by '/' only: names written with '\'
-// reach the same files.
+#include "SlashedPaths.h"
+
 #include <string>
 
-#include "Platform.h"
-
-std::FILE* Platform::OpenFile(const char* fileName, const char* mode) {
+std::FILE* OpenSlashedPath(const char* fileName, const char* mode) {
     std::string path = fileName;
     for (char& character : path) {
         if (character == '\\') character = '/';

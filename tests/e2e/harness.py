@@ -190,13 +190,15 @@ class Game:
         self.process = None
         self.errors = None
 
-    def start(self):
+    def start(self, environment=None):
+        """Starts the program, with more variables for this start if given."""
         env = dict(os.environ)
         for name in ["DISPLAY", "WAYLAND_DISPLAY"]:
             env.pop(name, None)
         if self.screen:
             env["DISPLAY"] = self.screen.display
         env.update(self.environment)
+        env.update(environment or {})
         self.errors = open(os.path.join(self.folder, "standard-error.txt"), "w+")
         self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=subprocess.DEVNULL,
                                         stderr=self.errors)

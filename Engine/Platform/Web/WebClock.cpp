@@ -1,10 +1,11 @@
 // The clock is the page's (performance.now, in microseconds). The browser gets its turn at
-// every buffer swap, which waits for the next animation frame; Sleep(0) gives nothing more,
-// since yielding between the swap and the next frame's drawing would show the cleared
-// canvas.
+// every buffer swap, which waits for the next animation frame; once frames are shown Sleep(0)
+// gives nothing more, since yielding between the swap and the next frame's drawing would
+// show the cleared canvas. Before the first frame it is one more of the start's turns.
 #include <emscripten.h>
 
 #include "../Platform.h"
+#include "WebState.h"
 
 namespace {
 
@@ -23,5 +24,9 @@ bool Platform::QueryPerformanceCounter(std::int64_t* count) {
 }
 
 void Platform::Sleep(std::uint32_t milliseconds) {
-    if (milliseconds > 0) emscripten_sleep(milliseconds);
+    if (milliseconds > 0) {
+        emscripten_sleep(milliseconds);
+    } else {
+        KeepStartResponsive();
+    }
 }

@@ -1,10 +1,12 @@
 // The rendering context is a WebGL 1 context on the canvas, drawn through our OpenGL 1.1
 // subset. A buffer swap hands the frame to the browser and waits for the next animation
 // frame: the browser shows a canvas when the script gives control back, so each frame is
-// drawn whole between two turns of the browser, one frame per animation frame.
+// drawn whole between two turns of the browser, one frame per animation frame. A context
+// the browser takes away is the engine's fatal error, as a lost display is on Linux.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "../../AssertionFailure.h"
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "WebState.h"
@@ -18,10 +20,9 @@ bool IsDrawable(const PixelFormatDescriptor& descriptor) {
     return (descriptor.dwFlags & needed) == needed && descriptor.iPixelType == PFD_TYPE_RGBA;
 }
 
-EM_ASYNC_JS(void, PresentAndWaitForNextFrame, (), {
-    Module.framePresented();
-    await new Promise(resolve => requestAnimationFrame(resolve));
-});
+EM_JS(void, TellPageFrameIsPresented, (), { Module.framePresented(); });
+
+EM_JS(void, TellPageWebGLIsMissing, (), { Module.webglMissing(); });
 
 }  // namespace
 
@@ -46,7 +47,11 @@ RenderingContextHandle Platform::CreateContext(DeviceContextHandle dc) {
     attributes.antialias = EM_FALSE;
     attributes.majorVersion = 1;
     state.context = static_cast<int>(emscripten_webgl_create_context("#canvas", &attributes));
-    return state.context > 0 ? &state.context : nullptr;
+    if (state.context <= 0) {
+        TellPageWebGLIsMissing();
+        return nullptr;
+    }
+    return &state.context;
 }
 
 bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
@@ -55,6 +60,15 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
            emscripten_webgl_make_context_current(state.context) == EMSCRIPTEN_RESULT_SUCCESS;
 }
 
+void CheckContext() {
+    const WebState& state = TheWebState();
+    const bool isLost = state.context > 0 && emscripten_is_webgl_context_lost(state.context) != EM_FALSE;
+    ASSERT_ALL_BUILDS(!isLost, "The WebGL context of the canvas was lost.\n");
+}
+
 void Platform::SwapBuffers(DeviceContextHandle dc) {
-    if (dc != nullptr && dc == TheWindowHandle()) PresentAndWaitForNextFrame();
+    if (dc == nullptr || dc != TheWindowHandle()) return;
+    TheWebState().isFrameShown = true;
+    TellPageFrameIsPresented();
+    WaitForNextAnimationFrame();
 }

@@ -2,7 +2,8 @@
 // byte's character (Windows-1252) in the face asked for, or its own sans-serif, sized so
 // that ascent plus descent is the cell height, as a positive GDI height asks; its pixels
 // at half coverage or more become the bits of one glBitmap per display list, which moves
-// the raster position by the advance.
+// the raster position by the advance. Drawing them one by one takes the browser a while, so
+// the start gives it its turns between them.
 #include <emscripten.h>
 
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "../OpenGL.h"
 #include "../Platform.h"
+#include "WebState.h"
 
 namespace {
 
@@ -80,6 +82,7 @@ void Platform::UseFontBitmaps(DeviceContextHandle /*dc*/, std::uint32_t first, s
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
     for (std::uint32_t byte = first; byte < first + count; ++byte) {
+        KeepStartResponsive();
         CompileGlyph(*font, byte, listBase + byte - first, bits);
     }
     glPopClientAttrib();

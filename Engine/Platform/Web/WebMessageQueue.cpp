@@ -3,6 +3,7 @@
 #include "WebState.h"
 
 bool Platform::PeekMessageA(Message* message) {
+    CheckContext();  // a loss met while the browser had its turn
     WebState& state = TheWebState();
     if (state.isQuitPosted) {
         state.isQuitPosted = false;

@@ -1,8 +1,10 @@
 // The start-up plaque is drawn on the page's plaque layer, a 2D canvas over the game's
-// canvas, which the page takes away when the first frame is shown.
+// canvas, which the page takes away when the first frame is shown. Each plaque is on the
+// screen before the work it names begins: the engine waits until the browser has painted it.
 #include <emscripten.h>
 
 #include "../Platform.h"
+#include "WebState.h"
 
 namespace {
 
@@ -23,4 +25,5 @@ void Platform::DrawPlaque(DeviceContextHandle /*dc*/, const PlaqueDescription& p
     DrawOnPlaqueLayer(plaque.area.left, plaque.area.top, plaque.area.right, plaque.area.bottom, plaque.backgroundColor,
                       plaque.textColor, plaque.text, plaque.textX, plaque.textY, plaque.font.height,
                       plaque.font.faceName != nullptr ? plaque.font.faceName : "");
+    WaitUntilPainted();
 }
