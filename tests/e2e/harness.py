@@ -182,22 +182,20 @@ class Game:
     """The real program, started in a fresh working folder filled by the test; its standard
     error goes to a file there."""
 
-    def __init__(self, screen=None, environment=None):
+    def __init__(self, screen=None):
         self.program = os.environ["CRIBBLESTORM"]
         self.folder = tempfile.mkdtemp(prefix="cribblestorm-e2e-")
         self.screen = screen
-        self.environment = environment or {}  # more variables, such as a Wayland compositor's
         self.process = None
         self.errors = None
 
     def start(self, environment=None):
-        """Starts the program, with more variables for this start if given."""
+        """Starts the program, with more variables if given (a Wayland compositor's, a preload)."""
         env = dict(os.environ)
         for name in ["DISPLAY", "WAYLAND_DISPLAY"]:
             env.pop(name, None)
         if self.screen:
             env["DISPLAY"] = self.screen.display
-        env.update(self.environment)
         env.update(environment or {})
         self.errors = open(os.path.join(self.folder, "standard-error.txt"), "w+")
         self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=subprocess.DEVNULL,

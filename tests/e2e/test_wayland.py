@@ -76,10 +76,10 @@ def wayland_startup_lines(spawned):
 class WaylandTest(unittest.TestCase):
     def test_without_a_seat_the_game_ends_through_the_fatal_report(self):
         compositor = self.enterContext(Weston("headless-backend.so"))
-        game = harness.Game(None, compositor.environment())
+        game = harness.Game()
         self.addCleanup(game.close)
         harness.write_sprites(game.folder)
-        code, errors = game.start().finish()
+        code, errors = game.start(compositor.environment()).finish()
         self.assertEqual(code, 1, errors)
         before = startup_lines("", finished=False)
         before = before[:before.index("CONSOLE: VideoSystem")]
@@ -98,10 +98,10 @@ class WaylandPlayTest(harness.EndToEndTest):
         # stays: Weston answers a change of it by taking its seat's focus from the game's
         # surface, and did not always give it back (a key then reached no client).
         self.screen.focus(output)
-        game = self.own(harness.Game(None, compositor.environment()))
+        game = self.own(harness.Game())
         harness.write_sprites(game.folder)
         harness.write_level(game.folder, "Level02", {(500, 400): GREEN, (300, 300): RED}, FLOOR)
-        game.start()
+        game.start(compositor.environment())
         # Level cell (x, y) is screen pixel (x, 767 - y); the mine is drawn at its own size.
         shot = self.screen.wait_for_screenshot(lambda shot: shot.pixel(700, 700) == FLOOR)
         self.assertEqual(shot.pixel(300, 467), (250, 200, 90))
