@@ -27,10 +27,10 @@ std::string At(int x, int y) { return "(" + std::to_string(x) + "," + std::to_st
 
 std::string At(const Vec2& point) { return At(static_cast<int>(point.x), static_cast<int>(point.y)); }
 
-std::string Places(const std::vector<std::string>& places) {
-    std::string text = std::to_string(places.size()) + " cell(s) at";
-    for (std::size_t i = 0; i < std::min(places.size(), PLACES_SHOWN); ++i) text += " " + places[i];
-    return places.size() > PLACES_SHOWN ? text + " ..." : text;
+std::string Places(const LevelCheck::Cells& cells) {
+    std::string text = std::to_string(cells.count) + " cell(s) at";
+    for (const std::string& place : cells.first) text += " " + place;
+    return cells.count > static_cast<int>(PLACES_SHOWN) ? text + " ..." : text;
 }
 
 }  // namespace
@@ -70,18 +70,20 @@ void LevelCheck::_CheckPicture() {
 
 // One line per colour that is neither a code nor black floor, with the first few cells that carry it.
 void LevelCheck::_CheckColors() {
-    std::map<std::uint32_t, std::vector<std::string>> strays;
+    std::map<std::uint32_t, Cells> strays;
     for (int y = 0; y < Level::LEVEL_HEIGHT; ++y) {
         for (int x = 0; x < Level::LEVEL_WIDTH; ++x) {
             const std::uint32_t color = theLevel.GetDataColor(x, y);
-            if (NearMiss::IsStray(color)) strays[color].push_back(At(x, y));
+            if (!NearMiss::IsStray(color)) continue;
+            Cells& cells = strays[color];
+            if (cells.count++ < static_cast<int>(PLACES_SHOWN)) cells.first.push_back(At(x, y));
         }
     }
-    for (const auto& [color, places] : strays) _ReportColor(color, places);
+    for (const auto& [color, cells] : strays) _ReportColor(color, cells);
 }
 
 // A colour close to a code is almost surely a slip; any other is floor drawn unusually.
-void LevelCheck::_ReportColor(std::uint32_t color, const std::vector<std::string>& places) {
+void LevelCheck::_ReportColor(std::uint32_t color, const Cells& places) {
     if (const NearMiss::Code* code = NearMiss::Of(color)) {
         _Report("colour " + Rgb(color) + " is close to the " + code->meaning + " code " + Rgb(code->color) +
                 " but is open floor to the game: " + Places(places));

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "LoadedLevel.h"
 #include "Reachability.h"
@@ -17,10 +18,16 @@ public:
     // The number of problems printed; warnings do not count.
     int Run();
 
+    // How many cells carry a colour, and where the first few are.
+    struct Cells {
+        int count = 0;
+        std::vector<std::string> first;
+    };
+
 private:
     void _CheckPicture();
     void _CheckColors();
-    void _ReportColor(std::uint32_t color, const std::vector<std::string>& places);
+    void _ReportColor(std::uint32_t color, const Cells& places);
     void _CheckSpawns();
     void _CheckTurrets();
     void _CheckCounts();

@@ -29,7 +29,7 @@ Rgba ToRgba(std::uint32_t color) { return Rgba::FromHex(color); }
 
 }  // namespace
 
-std::uint32_t LevelTemplate::DataColor(int x, int y) {
+std::uint32_t LevelTemplate::_DataColor(int x, int y) {
     if (x < WALL || y < WALL || x >= Level::LEVEL_WIDTH - WALL || y >= Level::LEVEL_HEIGHT - WALL) return Level::WALL_COLOR;
     const int dx = x - TURRET_X, dy = y - TURRET_Y;
     if (dx == 0 && dy == 0) return Level::TURRET_COLOR;
@@ -44,7 +44,7 @@ std::uint32_t LevelTemplate::DataColor(int x, int y) {
     return FLOOR;
 }
 
-std::uint32_t LevelTemplate::PictureColor(std::uint32_t dataColor) {
+std::uint32_t LevelTemplate::_PictureColor(std::uint32_t dataColor) {
     switch (dataColor) {
         case Level::WALL_COLOR: return 0x6B4A32;     // brown walls
         case Level::BLOCKED_COLOR:
@@ -70,8 +70,8 @@ bool LevelTemplate::_WriteImage(const std::filesystem::path& path, bool isPictur
     Canvas canvas(IMAGE_SIDE, IMAGE_SIDE, ToRgba(isPicture ? BELOW_SCREEN : FLOOR));
     for (int y = 0; y < Level::LEVEL_HEIGHT; ++y) {
         for (int x = 0; x < Level::LEVEL_WIDTH; ++x) {
-            const std::uint32_t color = DataColor(x, y);
-            canvas.Set(x, y + FIRST_LEVEL_ROW, ToRgba(isPicture ? PictureColor(color) : color));
+            const std::uint32_t color = _DataColor(x, y);
+            canvas.Set(x, y + FIRST_LEVEL_ROW, ToRgba(isPicture ? _PictureColor(color) : color));
         }
     }
     return OutputFile::Write(path, TgaWriter::Encode(canvas, 24));

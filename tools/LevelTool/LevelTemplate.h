@@ -11,15 +11,14 @@
 // sprite folders copied from the game's own data.
 class LevelTemplate {
 public:
-    // The level's cell (x, y), y up, as the data image's colour.
-    static std::uint32_t DataColor(int x, int y);
-    // What the picture shows over a cell of that colour.
-    static std::uint32_t PictureColor(std::uint32_t dataColor);
-
     // False, after saying why, when the level exists already or cannot be written.
     static bool Write(const std::filesystem::path& folder, const std::string& name, const InstalledGame& game);
 
 private:
+    // The level's cell (x, y), y up, as the data image's colour.
+    static std::uint32_t _DataColor(int x, int y);
+    // What the picture shows over a cell of that colour.
+    static std::uint32_t _PictureColor(std::uint32_t dataColor);
     static bool _WriteImage(const std::filesystem::path& path, bool isPicture);
     static bool _CopySprites(const std::filesystem::path& folder, const InstalledGame& game);
 };
