@@ -6,6 +6,7 @@
 #include "SpriteStrip.h"
 
 std::vector<Mine*> Mine::_mines;
+MineGrid Mine::_grid;
 
 namespace {
 
@@ -16,12 +17,14 @@ constexpr double SPIN_DEGREES_PER_SECOND = 300.0;
 
 Mine::Mine(const Vec2& position) : _position(position) {
     _mines.push_back(this);
+    _grid.Add(*this);
     _sprite = std::make_unique<SpriteStrip>("Misc\\landmine01.tga", FRAMES_PER_SECOND);
 }
 
 Mine::~Mine() {
     const auto entry = std::find(_mines.begin(), _mines.end(), this);
     if (entry != _mines.end()) _mines.erase(entry);
+    _grid.Remove(*this);
 }
 
 void Mine::Update() {}
@@ -34,12 +37,8 @@ void Mine::Draw() {
 
 bool Mine::IsNear(const Vec2& point, float radius) const { return (point - _position).Length() < radius + MINE_RADIUS; }
 
-Mine* Mine::FindMineNear(const Vec2& point, float radius) {
-    for (Mine* mine : _mines) {
-        if (mine->IsNear(point, radius)) return mine;
-    }
-    return nullptr;
-}
+// The first mine of _mines in reach, found among the mines around the point only.
+Mine* Mine::FindMineNear(const Vec2& point, float radius) { return _grid.FindNear(point, radius); }
 
 void Mine::UpdateAll() {
     for (Mine* mine : _mines) mine->Update();

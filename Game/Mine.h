@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Engine/Vec2.h"
+#include "MineGrid.h"
 
 class SpriteStrip;
 
@@ -29,4 +30,5 @@ private:
     std::unique_ptr<SpriteStrip> _sprite;
 
     static std::vector<Mine*> _mines;
+    static MineGrid _grid;  // the same mines, by place, for FindMineNear
 };

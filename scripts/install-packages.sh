@@ -4,26 +4,28 @@
 # (tests/web).
 set -euo pipefail
 
-play_packages=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
+# ccache: builds in fresh clones reuse what earlier builds on this machine compiled.
+play_packages=(cmake ninja-build ccache g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
     libx11-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg x11-utils)
 # Cross-building for Windows; the tests run the 64-bit build under Wine and the 32-bit build
 # under Wine's 32-bit half, each with the X and OpenGL libraries that Wine's display driver
 # loads (and, in 32 bits, Mesa's drivers), and Wine's fonts.
-windows_packages=(cmake ninja-build python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
+windows_packages=(cmake ninja-build ccache python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
 wine_libraries=(libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1 libxxf86vm1)
 wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-dri:i386 "${wine_libraries[@]/%/:i386}")
 # The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with
 # playwright-core from the npm registry.
-web_packages=(cmake ninja-build python3 emscripten)
+web_packages=(cmake ninja-build ccache python3 emscripten)
 web_test_packages=("${web_packages[@]}" chromium nodejs)
 # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (which finds the
 # programs with file); its test checks it with lintian and the desktop's validators.
 package_packages=("${play_packages[@]}" dpkg-dev file)
 # The logic's 32-bit Linux build: the multilib compilers and a 32-bit OpenGL library to link
-# against (googletest is built from the sources above).
+# against (googletest is built from the sources above). Where the kernel runs no 32-bit
+# program, its tests run under qemu-user's emulator (installed below).
 linux32_packages=(g++-multilib libgl-dev:i386)
 # The libFuzzer targets (scripts/fuzz.sh).
-fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev libgl-dev)
+fuzz_packages=(cmake ninja-build ccache clang-14 libclang-rt-14-dev libgl-dev)
 # The benchmark's peers: the same scene drawn with SFML 2.5 and with Allegro 5.
 bench_packages=("${play_packages[@]}" libgtest-dev python3 libsfml-dev liballegro5-dev liballegro-image5-dev
     liballegro-ttf5-dev)
@@ -60,6 +62,9 @@ install_debian_packages() {
 }
 
 install_debian_packages "${wanted[@]}"
+if [ "$1" = test ] && ! "$(dirname "$0")/runs-32-bit-programs.sh"; then
+    install_debian_packages qemu-user
+fi
 # The browser tests' modules, exactly as package-lock.json pins them.
 web_tests="$(dirname "$0")/../tests/web"
 if [ "$1" = test ] && [ ! -d "$web_tests/node_modules/playwright-core" ]; then

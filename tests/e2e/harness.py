@@ -219,8 +219,9 @@ class Game:
 
 class EndToEndTest(unittest.TestCase):
     """A virtual screen for each test, and the programs the test starts on it. When a test fails,
-    each program's output is printed and a screenshot is saved under the build folder
-    (CRIBBLESTORM_E2E_FAILURES), before anything is closed."""
+    each program's output is printed and kept, beside a screenshot while the screen is up, in a
+    folder of the test's own under the build folder (CRIBBLESTORM_E2E_FAILURES), before anything
+    is closed."""
 
     screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
 
@@ -242,9 +243,9 @@ class EndToEndTest(unittest.TestCase):
     def _keep_evidence(self):
         if not self._has_failed():
             return
+        folder = os.path.join(os.environ.get("CRIBBLESTORM_E2E_FAILURES", tempfile.gettempdir()), self.id())
+        os.makedirs(folder, exist_ok=True)
         if self.screen.is_up():
-            folder = os.path.join(os.environ.get("CRIBBLESTORM_E2E_FAILURES", tempfile.gettempdir()), self.id())
-            os.makedirs(folder, exist_ok=True)
             screenshot = os.path.join(folder, "screen.png")
             self.screen.save_screenshot(screenshot)
             client = self.screen.client
@@ -253,8 +254,11 @@ class EndToEndTest(unittest.TestCase):
             for window in client.top_level_windows():
                 print("0x%x %r%s" % (window, client.name(window), " shown" if client.is_viewable(window) else ""))
         for number, program in enumerate(self.programs, 1):
-            print("=== output of program %d (%s) ===" % (number, "running" if program.process and
-                                                         program.process.poll() is None else "ended"))
+            output = os.path.join(folder, "program-%d-output.txt" % number)
+            with open(output, "w") as kept:
+                kept.write(program.output())
+            print("=== output of program %d (%s), kept in %s ===" % (
+                number, "running" if program.process and program.process.poll() is None else "ended", output))
             print(program.output())
 
 

@@ -9,8 +9,10 @@
 #include "../unit/TestSupport.h"
 #include "Engine/TheRenderer.h"
 #include "Engine/TheVideoSystem.h"
+#include "Game/Baby.h"
 #include "Game/Game.h"
 #include "Game/Level.h"
+#include "Game/Mine.h"
 #include "RenderFixture.h"
 
 namespace {
@@ -56,9 +58,12 @@ TEST_F(RenderTest, ASteadyGameFrameAllocatesNothing) {
         theRenderer.BeginFrame();
     };
     for (int warmUp = 0; warmUp < 5; ++warmUp) frame();
+    // A mine under the first baby: triggering it, which destroys it, must not allocate either.
+    new Mine(Baby::GetBabies().front()->GetPosition());
     const long before = allocations;
     for (int steady = 0; steady < 60; ++steady) frame();
     EXPECT_EQ(allocations - before, 0);
+    EXPECT_EQ(Mine::GetMines().size(), 1u);
     theRenderer.ToggleFpsDisplay();
     theRenderer.CycleConsoleMode();
     theRenderer.CycleConsoleMode();
