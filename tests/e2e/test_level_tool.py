@@ -145,7 +145,8 @@ class LevelToolTest(unittest.TestCase):
                                (["--most-unended", "101"], "--most-unended 101: a share of games must be a "
                                                            "percentage from 0 to 100"),
                                (["--limit-minutes"], "--limit-minutes needs a value"),
-                               (["--gmaes", "3"], '"--gmaes" is not an option of simulate')]:
+                               (["--gmaes", "3"], '"--gmaes" is not an option of simulate'),
+                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate')]:
             with self.subTest(options[0]):
                 code, output = self.tool("simulate", "Room", *options)
                 self.assertEqual((code, output.splitlines()[:2]),
@@ -196,7 +197,8 @@ class LevelToolTest(unittest.TestCase):
 class WorkedExampleTest(harness.EndToEndTest):
     """The level guide's worked example, command for command: its shell blocks run as written
     (with this build's tool first on the path), then `play` under a virtual screen, whose
-    first frames must look like the guide's picture of them."""
+    first frames must look like the guide's picture of them. CRIBBLESTORM_GUIDE_PICTURE=FILE
+    saves the screen to FILE, to redraw docs/levels-example.png after a change to the example."""
 
     def run_guide(self, folder):
         with open(GUIDE) as guide:

@@ -50,7 +50,8 @@ int LevelPlayer::Play() {
 }
 
 bool LevelPlayer::_Prepare(const std::filesystem::path& work) const {
-    std::filesystem::create_directory(work / "levels");
+    std::error_code made;
+    std::filesystem::create_directory(work / "levels", made);
     for (const char* sprites : SPRITE_FOLDERS) {
         std::error_code error;
         const bool isOwn = std::filesystem::is_directory(_folder / sprites, error);

@@ -30,7 +30,8 @@ Rgba ToRgba(std::uint32_t color) { return Rgba::FromHex(color); }
 }  // namespace
 
 std::uint32_t LevelTemplate::_DataColor(int x, int y) {
-    if (x < WALL || y < WALL || x >= Level::LEVEL_WIDTH - WALL || y >= Level::LEVEL_HEIGHT - WALL) return Level::WALL_COLOR;
+    const bool isWall = x < WALL || y < WALL || x >= Level::LEVEL_WIDTH - WALL || y >= Level::LEVEL_HEIGHT - WALL;
+    if (isWall) return Level::WALL_COLOR;
     const int dx = x - TURRET_X, dy = y - TURRET_Y;
     if (dx == 0 && dy == 0) return Level::TURRET_COLOR;
     if (dx * dx + dy * dy <= TURRET_BASE * TURRET_BASE) return Level::BLOCKED_COLOR;

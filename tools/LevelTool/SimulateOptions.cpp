@@ -17,8 +17,14 @@ bool ParseNumber(const std::string& text, double& value) {
 bool SimulateOptions::Read(int count, char** arguments, std::string& error) {
     for (int i = 0; i < count; i += 2) {
         const std::string option = arguments[i];
+        const bool isOption =
+            option == "--games" || option == "--frame-ms" || option == "--limit-minutes" || option == "--most-unended";
+        if (!isOption) {
+            error = "\"" + option + "\" is not an option of simulate";
+            return false;
+        }
         if (i + 1 == count) {
-            error = option.rfind("--", 0) == 0 ? option + " needs a value" : "\"" + option + "\" is not an option";
+            error = option + " needs a value";
             return false;
         }
         if (!_Set(option, arguments[i + 1], error)) return false;
@@ -39,12 +45,7 @@ bool SimulateOptions::_Set(const std::string& option, const std::string& text, s
     }
     double* target = option == "--frame-ms"        ? &frameMs
                      : option == "--limit-minutes" ? &limitMinutes
-                     : option == "--most-unended"  ? &mostUnendedPercent
-                                                   : nullptr;
-    if (target == nullptr) {
-        error = "\"" + option + "\" is not an option of simulate";
-        return false;
-    }
+                                                   : &mostUnendedPercent;
     const bool isPercent = target == &mostUnendedPercent;
     if (isNumber && (isPercent ? value >= 0.0 && value <= 100.0 : value > 0.0)) {
         *target = value;
