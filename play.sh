@@ -1,11 +1,31 @@
 #!/usr/bin/env bash
-# Builds Cribblestorm and plays it. With a display, the window simply opens. Without one,
-# the game plays itself in a virtual screen: the run is recorded until "YOU LOSE!" shows
-# (or a few minutes pass), then the game is ended with Escape, and the recording and a
-# final screenshot are left in recordings/.
-# ./play.sh --web [port] builds the browser's page instead and serves it on this machine
-# (port 8000 unless given); open the address it prints in a browser.
 set -euo pipefail
+usage() {
+    cat <<'USAGE'
+usage: ./play.sh                build Cribblestorm and play it
+       ./play.sh --web [PORT]   build the browser's page and serve it on this machine (port 8000)
+       ./play.sh --help         this text
+
+With a display, the game's window opens (Escape quits). Without one, the game plays itself
+in a virtual screen, printing the time and the babies left as it goes: the run is recorded
+until "YOU LOSE!" shows (or six minutes pass), then the game is ended with Escape, and the
+recording and a final screenshot are left in recordings/. Installs the Debian packages it
+needs first (as root, or through sudo).
+USAGE
+}
+refuse() {
+    echo "play.sh: $1" >&2
+    usage >&2
+    exit 2
+}
+case "${1:-}" in
+    "") ;;
+    --help | -h) [ $# -eq 1 ] || refuse "--help takes no arguments"; usage; exit 0 ;;
+    --web)
+        [ $# -le 2 ] || refuse "--web takes one port at the most"
+        [[ "${2:-8000}" =~ ^[0-9]+$ ]] || refuse "--web $2: the port must be a number" ;;
+    *) refuse "unknown argument \"$1\"" ;;
+esac
 cd "$(dirname "$0")"
 if [ "${1:-}" = --web ]; then
     port=${2:-8000}
@@ -51,11 +71,25 @@ recorder_pid=$!
 white_text_pixels() {
     import -window root -crop 110x16+512+368 txt:- 2>/dev/null | grep -c '#FFFFFF' || true
 }
+# Each living baby has a row of hearts at the top left, baby n's first heart 32 pixels
+# from the left and 32 n from the top; a red one is a baby still alive.
+babies_left() {
+    import -window root -crop 1x768+32+0 txt:- 2>/dev/null |
+        awk -F'[,:() ]+' '$2 > 0 && $2 % 32 == 0 && $2 / 32 <= babies && $3 > 150 && $4 < 100 && $5 < 100 { n++ }
+                         END { print n + 0 }' babies="$(grep -c "Spawned baby" "$work/debug.txt" || true)"
+}
 echo "Playing Level02 on a virtual screen ($DISPLAY); this takes a few minutes."
 start=$SECONDS
 baseline=""
+next_progress=10
 while kill -0 "$game_pid" 2>/dev/null && [ $((SECONDS - start)) -lt "$longest_run_seconds" ]; do
     sleep 2
+    elapsed=$((SECONDS - start))
+    if [ "$elapsed" -ge "$next_progress" ]; then
+        printf '%d:%02d  babies left: %s of %s\n' $((elapsed / 60)) $((elapsed % 60)) "$(babies_left)" \
+            "$(grep -c "Spawned baby" "$work/debug.txt" || true)"
+        next_progress=$((next_progress + 20))
+    fi
     pixels=$(white_text_pixels)
     [ -z "$baseline" ] && baseline=$pixels && continue
     if [ "$pixels" -gt $((baseline + 40)) ]; then

@@ -8,7 +8,6 @@ std::vector<Turret*> Turret::_turrets;
 namespace {
 
 constexpr float FRAMES_PER_SECOND = 10.0f;
-constexpr float RING_RADIUS = 10.0f;
 constexpr int AUTOMATIC_SEGMENTS = -1;
 const Vec2 HALF_SIZE(0.5f, 0.5f);
 

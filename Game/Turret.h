@@ -9,6 +9,8 @@ class SpriteStrip;
 // A fixed obstacle with a picture: its cell is blocked, and it stands in a yellow ring.
 class Turret {
 public:
+    static constexpr float RING_RADIUS = 10.0f;
+
     explicit Turret(const Vec2& position);
     ~Turret();
 

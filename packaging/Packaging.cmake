@@ -22,21 +22,35 @@ endif()
 install(TARGETS cribblestorm RUNTIME DESTINATION lib/games/cribblestorm)
 install(DIRECTORY Data/ DESTINATION share/games/cribblestorm)
 install(PROGRAMS packaging/cribblestorm.sh DESTINATION games RENAME cribblestorm)
+# Debian's games live in games/, which root's PATH lacks; an entry in bin/ links to each, so
+# that `cribblestorm` and `cribblestorm-level` start for every user.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/bin)
+foreach(program cribblestorm cribblestorm-level)
+    file(CREATE_LINK ../games/${program} ${CMAKE_BINARY_DIR}/packaging/bin/${program} SYMBOLIC)
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/bin/${program} DESTINATION bin)
+endforeach()
+install(FILES packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME cribblestorm)
 install(FILES packaging/cribblestorm.desktop DESTINATION share/applications)
 install(FILES packaging/invalid.cribblestorm.cribblestorm.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY packaging/icons/hicolor DESTINATION share/icons)
 install(FILES packaging/copyright DESTINATION share/doc/cribblestorm)
 
-# The manual page and the changelog, compressed as Debian keeps them (no name, no time stamp).
+# The manual pages and the changelog, compressed as Debian keeps them (no name, no time stamp).
 set(packaging_build ${CMAKE_BINARY_DIR}/packaging)
-configure_file(packaging/cribblestorm.6.in ${packaging_build}/cribblestorm.6 @ONLY)
+set(compressed_documents)
+foreach(page cribblestorm cribblestorm-level)
+    configure_file(packaging/${page}.6.in ${packaging_build}/${page}.6 @ONLY)
+    list(APPEND compressed_documents ${packaging_build}/${page}.6)
+endforeach()
 configure_file(packaging/changelog ${packaging_build}/changelog COPYONLY)
-add_custom_command(OUTPUT ${packaging_build}/cribblestorm.6.gz ${packaging_build}/changelog.gz
-                   COMMAND gzip -9nkf ${packaging_build}/cribblestorm.6 ${packaging_build}/changelog
-                   DEPENDS ${packaging_build}/cribblestorm.6 ${packaging_build}/changelog)
-add_custom_target(compressed_documents ALL DEPENDS ${packaging_build}/cribblestorm.6.gz
-                                                   ${packaging_build}/changelog.gz)
-install(FILES ${packaging_build}/cribblestorm.6.gz DESTINATION share/man/man6)
+list(APPEND compressed_documents ${packaging_build}/changelog)
+list(TRANSFORM compressed_documents APPEND .gz OUTPUT_VARIABLE compressed_outputs)
+add_custom_command(OUTPUT ${compressed_outputs}
+                   COMMAND gzip -9nkf ${compressed_documents}
+                   DEPENDS ${compressed_documents})
+add_custom_target(compressed_documents ALL DEPENDS ${compressed_outputs})
+install(FILES ${packaging_build}/cribblestorm.6.gz ${packaging_build}/cribblestorm-level.6.gz
+        DESTINATION share/man/man6)
 install(FILES ${packaging_build}/changelog.gz DESTINATION share/doc/cribblestorm)
 
 set(CPACK_GENERATOR DEB)

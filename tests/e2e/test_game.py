@@ -1,6 +1,7 @@
 """End-to-end tests of the real program: a real X server, real GL, real keys."""
 import os
 import re
+import subprocess
 import sys
 import unittest
 
@@ -83,6 +84,21 @@ class GameTest(harness.EndToEndTest):
         spawned = "Spawned mine at (300,300)\nSpawned mine at (301,300)\nSpawned baby at (500,400)\n"
         self.assertEqual(errors, startup_lines(spawned) + shutdown_lines())
 
+
+    def test_the_window_carries_the_menus_icon_and_class(self):
+        """What ties the window to its menu entry: WM_CLASS as the entry's StartupWMClass, and the
+        entry's own 48-pixel icon as _NET_WM_ICON (width, height, then ARGB pixels)."""
+        self.start({(500, 400): GREEN, (300, 300): RED, (301, 300): RED})
+        packaging = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging")
+        with open(os.path.join(packaging, "cribblestorm.desktop")) as entry:
+            wm_class = re.search(r"^StartupWMClass=(.*)$", entry.read(), re.MULTILINE).group(1)
+        self.assertEqual(self.screen.client.class_hint(self.window), ("cribblestorm", wm_class))
+        rgba = subprocess.check_output(["convert", os.path.join(packaging, "icons/hicolor/48x48/apps/cribblestorm.png"),
+                                        "-depth", "8", "rgba:-"])
+        argb = [a << 24 | r << 16 | g << 8 | b for r, g, b, a in zip(*[iter(rgba)] * 4)]
+        self.assertEqual(self.screen.client.cardinals(self.window, "_NET_WM_ICON"), [48, 48] + argb)
+        self.screen.key(self.window, "Escape")
+        self.assertEqual(self.game.finish()[0], 0)
     def test_interrupt_and_terminate_end_the_game_in_order(self):
         for number in [harness.INTERRUPT, harness.TERMINATE]:
             if number == harness.TERMINATE:

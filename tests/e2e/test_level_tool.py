@@ -1,7 +1,9 @@
-"""cribblestorm-level as its users run it: on the shipped Level02 and on small rooms written
-here, each with one fault a level's author could make."""
+"""cribblestorm-level as its users run it: on the shipped Level02, on small rooms written
+here, each with one fault a level's author could make, and through the level guide's worked
+example, played in the real game."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -11,7 +13,11 @@ import harness
 
 TOOL = os.environ.get("CRIBBLESTORM_LEVEL", "cribblestorm-level")
 DATA = os.environ.get("CRIBBLESTORM_DATA", "Data")
-WALL, GREEN, RED = (255, 255, 255), (0, 255, 0), (255, 0, 0)
+GUIDE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "docs", "levels.md")
+WALL, GREEN, RED, YELLOW = (255, 255, 255), (0, 255, 0), (255, 0, 0), (255, 255, 0)
+
+
+STILL = " cannot move (no point 200 away is clear to crawl to) and can reach no mine: the game never ends\n"
 
 
 def room(extra=None):
@@ -55,27 +61,97 @@ class LevelToolTest(unittest.TestCase):
         faults = {
             "near miss": ({(400, 400): (254, 0, 0)}, "colour (254, 0, 0) is close to the mine code (255, 0, 0) but is "
                                                     "open floor to the game: 1 cell(s) at (400,400)\n"),
-            "boxed in": ({**box(600, 150), (600, 150): GREEN},
-                         "baby 1 at (600,150) can reach no mine: the game never ends\n"
-                         "floor from (576,128) to (624,168) has room for a baby, but no baby can get there\n"),
-            "on a wall": ({(500, 10): GREEN}, "baby 1 at (500,10) spawns on blocked cells\n"
-                                              "baby 1 at (500,10) can reach no mine: the game never ends\n"),
+            # The pen's floor is the penned baby's problem, not floor that nobody reaches.
+            "boxed in": ({**box(600, 150), (600, 150): GREEN}, "baby 1 at (600,150)" + STILL),
+            "on a wall": ({(500, 10): GREEN}, "baby 1 at (500,10) spawns on blocked cells\nbaby 1 at (500,10)" + STILL),
             # Too tight a box to take a step in, two mines 37 units away outside it.
             "stuck by mines": ({**box(600, 144, inner=52, thickness=1), (600, 144): GREEN, (637, 144): RED,
-                                (600, 181): RED}, "baby 1 at (600,144) can reach no mine: the game never ends\n"),
+                                (600, 181): RED}, "baby 1 at (600,144)" + STILL),
+            "empty pen": (box(600, 150), "floor from (576,128) to (624,168) has room for a baby, but no baby can "
+                                         "get there (orange in the preview)\n"),
+            "turret without a base": ({(600, 150): YELLOW, **{(600 + dx, 150): WALL for dx in range(-10, 11) if dx}},
+                                      "turret at (600,150) stands on open floor: 296 cell(s) within 10 of it are "
+                                      "not blocked, so babies crawl through it\n"),
         }
         for name, (extra, report) in faults.items():
             with self.subTest(name):
                 self.assertEqual(self.check(room(extra)), (1, report))
 
-    def test_a_level_the_game_refuses_gets_the_games_own_report(self):
+    def test_check_reports_a_picture_the_screen_would_not_show_whole(self):
+        harness.write_level(self.folder, "Room", room())
+        harness.write_tga(os.path.join(self.folder, "levels", "Room_image.tga"), 800, 600, 24, bytes(800 * 600 * 3))
+        self.assertEqual(self.tool("check", "Room"), (
+            1, "picture levels/Room_image.tga is 800 x 600 pixels: the game draws it as 600 x 600 frames centred on "
+               "(512,256), so it must be 1024 x 1024 (or 1024 tall and a multiple of 1024 wide, one frame per 1024, "
+               "to animate)\n"))
+
+    def test_colours_that_are_no_code_are_warnings_with_counts_and_places(self):
+        grey = {(x, 400): (128, 128, 128) for x in range(100, 106)}
+        self.assertEqual(self.check(room({**grey, (700, 100): (200, 0, 0)})), (
+            0, "warning: colour (128, 128, 128) is no code, so the game takes it for open floor: 6 cell(s) at "
+               "(100,400) (101,400) (102,400) (103,400) ...\n"
+               "warning: colour (200, 0, 0) is no code, so the game takes it for open floor: 1 cell(s) at (700,100)\n"
+               "Room: no problems, 2 warning(s)\n"))
+
+    def test_check_and_preview_agree_about_unreached_floor(self):
+        """Orange in the preview where check reports floor nobody reaches, and nowhere else: not
+        in the pen of a baby that cannot move, nor in Level02."""
+        floor_shaded, floor_orange = "srgb(60,40,20)", "srgb(148,85,11)"  # floor half shaded; orange at 0.45 over it
+        for name, extra, place, pixel in [("empty pen", box(600, 150), (610, 160), floor_orange),
+                                          ("penned baby", {**box(600, 150), (600, 150): GREEN}, (610, 160),
+                                           floor_shaded)]:
+            with self.subTest(name):
+                harness.write_level(self.folder, "Room", room(extra))
+                _, report = self.tool("check", "Room")
+                self.assertEqual("no baby can get there" in report, pixel == floor_orange, report)
+                self.assertEqual(self.preview_pixel("Room", *place), pixel)
+        self.assertEqual(self.tool("check", "Level02", folder=DATA), (0, "Level02: no problems\n"))
+        png = os.path.join(self.folder, "level02.png")
+        self.tool("preview", "Level02", png, folder=DATA)
+        histogram = subprocess.check_output(["convert", png, "-fx", "r>0.5 && g>0.25 && g<0.45 && b<0.1 ? 1 : 0",
+                                             "-format", "%[fx:mean*w*h]", "info:"], text=True)
+        self.assertEqual(float(histogram), 0.0)
+
+    def preview_pixel(self, name, x, y):
+        png = os.path.join(self.folder, name + ".png")
+        self.assertEqual(self.tool("preview", name, png)[0], 0)
+        return subprocess.check_output(["convert", png, "-format", "%%[pixel:p{%d,%d}]" % (x, 767 - y), "info:"],
+                                       text=True)
+
+    def test_a_refusal_names_the_folder_and_the_file(self):
         harness.write_level(self.folder, "Room", room())
         data = os.path.join(self.folder, "levels", "Room_data.tga")
         os.truncate(data, os.path.getsize(data) - 1)
         code, output = self.tool("check", "Room")
         self.assertEqual(code, 2)
-        self.assertRegex(output, "^" + re.escape("The game refuses this level:\nASSERTION FAILURE:\nEngine/Image.cpp(") +
+        self.assertRegex(output, "^" + re.escape("The game refuses this level: reading %s\nASSERTION FAILURE:\n"
+                                                 "Engine/Image.cpp(" % data) +
                          r"\d+" + re.escape("):  (ALL BUILDS)\nExpression was: ( bytesRead == pixelBytes )\n\n   \n") + "$")
+        harness.write_level(self.folder, "Room", room())
+        shutil.rmtree(os.path.join(self.folder, "Misc"))
+        code, output = self.tool("check", "Room")
+        self.assertEqual(code, 2)
+        self.assertIn("The game refuses this level: reading its files, and the sprite folders Baby, Misc and Turret, "
+                      "in the folder %s\n" % os.path.realpath(self.folder), output)
+        self.assertIn('failed to open "Misc\\landmine01.tga"', output)
+        self.assertEqual(self.tool("play", "Nowhere"), (
+            2, "cribblestorm-level play: there is no levels/Nowhere_image.tga in the folder %s\n" % self.folder))
+
+    def test_option_errors_say_which_option_and_why(self):
+        harness.write_level(self.folder, "Room", room())
+        for options, error in [(["--games", "ten"], "--games ten: the number of games must be a whole number from 1 "
+                                                    "to 1000000"),
+                               (["--frame-ms", "0"], "--frame-ms 0: it must be a number above 0"),
+                               (["--most-unended", "101"], "--most-unended 101: a share of games must be a "
+                                                           "percentage from 0 to 100"),
+                               (["--limit-minutes"], "--limit-minutes needs a value"),
+                               (["--gmaes", "3"], '"--gmaes" is not an option of simulate'),
+                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate')]:
+            with self.subTest(options[0]):
+                code, output = self.tool("simulate", "Room", *options)
+                self.assertEqual((code, output.splitlines()[:2]),
+                                 (3, ["cribblestorm-level simulate: " + error,
+                                      "usage: cribblestorm-level new FOLDER NAME"]))
 
     def test_preview_draws_the_level_as_the_screen_shows_it(self):
         harness.write_level(self.folder, "Room", room())
@@ -89,11 +165,11 @@ class LevelToolTest(unittest.TestCase):
         pixel = subprocess.check_output(["convert", png, "-format", "%[pixel:p{200,567}]", "info:"], text=True)
         self.assertIn(pixel, ("srgb(0,255,0)", "lime"))
 
-    def simulate(self, cells, *options):
+    def simulate(self, cells, *options, code=0):
         harness.write_level(self.folder, "Room", cells)
-        code, output = self.tool("simulate", "Room", *options)
-        self.assertEqual(code, 0)
-        return output.split("\n", 1)[1]
+        answer = self.tool("simulate", "Room", *options)
+        self.assertEqual(answer[0], code)
+        return answer[1].split("\n", 1)[1]
 
     def test_simulate_times_games_to_the_frame_and_counts_those_that_never_end(self):
         trap = {(500, 400): GREEN, (505, 400): RED, (495, 400): RED}  # two mines in reach: dead in two frames
@@ -103,17 +179,91 @@ class LevelToolTest(unittest.TestCase):
                          "".join("  %-16s 0:00.1\n" % name for name in
                                  ["shortest", "first quartile", "median", "third quartile", "longest"]) +
                          "  within 2-5 min     0.0 %  (0 of 3)\n")
-        self.assertEqual(self.simulate(room({**box(600, 150), (600, 150): GREEN}), "--games", "2",
-                                       "--limit-minutes", "0.1"),
+        penned = room({**box(600, 150), (600, 150): GREEN})
+        self.assertEqual(self.simulate(penned, "--games", "2", "--limit-minutes", "0.1", code=1),
                          "  games                 2\n"
                          "  never ended           2   (still running after 0:06.0)\n"
-                         "  within 2-5 min     0.0 %  (0 of 2)\n")
+                         "  within 2-5 min     0.0 %  (0 of 2)\n"
+                         "100.0 % of the games never ended, more than the 0.0 % allowed (--most-unended)\n")
+        self.simulate(penned, "--games", "2", "--limit-minutes", "0.1", "--most-unended", "100", code=0)
 
     def test_level02_games_mostly_last_two_to_five_minutes(self):
         code, output = self.tool("simulate", "Level02", "--games", "40", folder=DATA)
         self.assertIn("  never ended           0", output)
         share = float(re.search(r"within 2-5 min +([\d.]+) %", output).group(1))
         self.assertGreaterEqual(share, 80.0, output)  # 90.8 % of the README's 1000 games
+
+
+class WorkedExampleTest(harness.EndToEndTest):
+    """The level guide's worked example, command for command: its shell blocks run as written
+    (with this build's tool first on the path), then `play` under a virtual screen, whose
+    first frames must look like the guide's picture of them. CRIBBLESTORM_GUIDE_PICTURE=FILE
+    saves the screen to FILE, to redraw docs/levels-example.png after a change to the example."""
+
+    def run_guide(self, folder):
+        with open(GUIDE) as guide:
+            section = guide.read().split("## A worked example")[1].split("\n## ")[0]
+        blocks = re.findall(r"```sh\n(.*?)```", section, re.S)
+        self.assertEqual(blocks[-1], "cribblestorm-level play . Nursery\n")
+        environment = dict(os.environ, PATH=os.path.dirname(os.path.abspath(TOOL)) + os.pathsep + os.environ["PATH"])
+        run = subprocess.run(["bash", "-ec", "".join(blocks[:-1])], cwd=folder, env=environment, capture_output=True,
+                             text=True, timeout=600)
+        self.assertEqual(run.returncode, 0, run.stdout + run.stderr)
+        return run.stdout
+
+    @staticmethod
+    def moving_places(data_image):
+        """A mask of the screen (rows from the top), 1 where things move between two looks at the
+        first seconds: around each baby's start (50 units a second), on each spinning mine, and in
+        the frame-rate readout."""
+        with open(data_image, "rb") as tga:
+            pixels = tga.read()[18:]
+        mask = bytearray(1024 * 768)
+
+        def disc(x, y, radius):
+            for row in range(max(0, y - radius), min(768, y + radius + 1)):
+                half = int((radius ** 2 - (row - y) ** 2) ** 0.5)
+                mask[row * 1024 + max(0, x - half):row * 1024 + min(1024, x + half + 1)] = b"\1" * (
+                    min(1024, x + half + 1) - max(0, x - half))
+
+        for y in range(768):
+            row = pixels[(y + 256) * 1024 * 3:(y + 257) * 1024 * 3]
+            for x in (x for x in range(1024) if row[3 * x + 1] != row[3 * x + 2]):  # green and red, not grey
+                colour = row[3 * x:3 * x + 3]
+                if colour in (bytes([0, 255, 0]), bytes([0, 0, 255])):
+                    disc(x, 767 - y, 120 if colour[1] else 20)
+        for row in range(24):
+            mask[row * 1024 + 900:row * 1024 + 1024] = b"\1" * 124
+        return mask
+
+    def test_the_guides_worked_example_plays_as_its_picture_shows(self):
+        folder = tempfile.mkdtemp(prefix="level-guide-")
+        self.addCleanup(shutil.rmtree, folder)
+        output = self.run_guide(folder)
+        self.assertIn("Nursery: no problems\n", output)
+        self.assertIn("  never ended           0", output)
+        working_folders = set(os.listdir("/tmp"))
+        play = subprocess.Popen([TOOL, "play", ".", "Nursery"], cwd=os.path.join(folder, "mylevels"),
+                                env=dict(os.environ, DISPLAY=self.screen.display), stdout=subprocess.PIPE,
+                                stderr=subprocess.STDOUT, text=True)
+        self.addCleanup(play.kill)
+        window = self.screen.find_window("Cribblestorm")
+        sand = (0xD8, 0xC7, 0xA4)
+        shot = self.screen.wait_for_screenshot(lambda shot: shot.pixel(950, 700) == sand)
+        if os.environ.get("CRIBBLESTORM_GUIDE_PICTURE"):
+            self.screen.save_screenshot(os.environ["CRIBBLESTORM_GUIDE_PICTURE"])
+        guide = subprocess.check_output(["convert", os.path.join(os.path.dirname(GUIDE), "levels-example.png"),
+                                         "-depth", "8", "rgb:-"])
+        moving = self.moving_places(os.path.join(folder, "mylevels", "levels", "Nursery_data.tga"))
+        differing = [(i % 1024, i // 1024) for i in range(1024 * 768) if not moving[i] and
+                     max(abs(guide[3 * i + c] - shot.rgb[3 * i + c]) for c in range(3)) > 48]
+        # Walls, rug, sofa, turret, hearts and floor as the guide shows them, to the pixel.
+        self.assertEqual(len(differing), 0, differing[:10])
+        self.screen.key(window, "Escape")
+        output = play.communicate(timeout=30)[0]
+        self.assertEqual(play.returncode, 0, output)
+        self.assertEqual([name for name in set(os.listdir("/tmp")) - working_folders
+                          if name.startswith("cribblestorm-play-")], [])
 
 
 if __name__ == "__main__":

@@ -29,6 +29,10 @@ class TextProperty(ctypes.Structure):
                 ("nitems", ctypes.c_ulong)]
 
 
+class ClassHint(ctypes.Structure):
+    _fields_ = [("res_name", ctypes.c_void_p), ("res_class", ctypes.c_void_p)]
+
+
 class Image(ctypes.Structure):
     """The leading fields of Xlib's XImage, all that is read here."""
     _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
@@ -62,6 +66,12 @@ def _load():
         (xlib.XGetImage, [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
                           ctypes.c_ulong, ctypes.c_int], ctypes.POINTER(Image)),
         (xlib.XDestroyImage, [ctypes.POINTER(Image)], ctypes.c_int),
+        (xlib.XGetClassHint, [ctypes.c_void_p, Window, ctypes.POINTER(ClassHint)], ctypes.c_int),
+        (xlib.XInternAtom, [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int], ctypes.c_ulong),
+        (xlib.XGetWindowProperty, [ctypes.c_void_p, Window, ctypes.c_ulong, ctypes.c_long, ctypes.c_long, ctypes.c_int,
+                                   ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+                                   ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
+                                   ctypes.POINTER(ctypes.c_void_p)], ctypes.c_int),
         (xtest.XTestFakeKeyEvent, [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong], ctypes.c_int),
     ]
     for function, arguments, result in signatures:
@@ -114,6 +124,30 @@ class XClient:
         text = ctypes.string_at(name.value, name.nitems).decode("utf-8", "replace")
         XLIB.XFree(name.value)
         return text
+
+    def class_hint(self, window):
+        """The window's WM_CLASS: (instance name, class name)."""
+        hint = ClassHint()
+        if not XLIB.XGetClassHint(self.display, window, ctypes.byref(hint)):
+            return None
+        answer = tuple(ctypes.string_at(text).decode() for text in (hint.res_name, hint.res_class))
+        for text in (hint.res_name, hint.res_class):
+            XLIB.XFree(text)
+        return answer
+
+    def cardinals(self, window, name):
+        """A property of 32-bit items (CARDINAL), such as _NET_WM_ICON, as a list of numbers."""
+        atom = XLIB.XInternAtom(self.display, name.encode(), True)
+        kind, unit, count, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.c_void_p()
+        if not atom or XLIB.XGetWindowProperty(self.display, window, atom, 0, 1 << 24, False, 0, ctypes.byref(kind),
+                                               ctypes.byref(unit), ctypes.byref(count), ctypes.byref(left),
+                                               ctypes.byref(data)) != 0 or not data.value:
+            return []
+        # Xlib hands out each 32-bit item in a long, sign-extended.
+        items = [item & 0xFFFFFFFF for item in ctypes.cast(data, ctypes.POINTER(ctypes.c_ulong))[:count.value]]
+        XLIB.XFree(data)
+        return items
 
     def attributes(self, window):
         """The window's attributes, or None for a window that is gone."""

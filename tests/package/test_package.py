@@ -19,6 +19,8 @@ VERSION = "1.0.0"
 DATA = "usr/share/games/cribblestorm"
 PROGRAM = "usr/lib/games/cribblestorm/cribblestorm"
 LAUNCHER = "usr/games/cribblestorm"
+# Root's PATH on Debian has no /usr/games: the entries in /usr/bin are what it finds.
+ROOT_PATH_ENTRY = "usr/bin/cribblestorm"
 ICON_SIZES = [16, 32, 48, 64, 128, 256]
 SPAWNED = {(255, 0, 0): "Spawned mine at (%d,%d)\n", (0, 255, 0): "Spawned baby at (%d,%d)\n"}
 
@@ -89,14 +91,22 @@ class PackageTest(unittest.TestCase):
         for size in ICON_SIZES:
             icon = os.path.join(root, "usr/share/icons/hicolor/%dx%d/apps/cribblestorm.png" % (size, size))
             self.assertEqual(run("identify", "-format", "%m %w %h %[channels]", icon), "PNG %d %d srgba" % (size, size))
+        for page in ["cribblestorm", "cribblestorm-level"]:
+            manual = subprocess.run(["man", "--warnings", "-l", os.path.join(root, "usr/share/man/man6/%s.6.gz" % page)],
+                                    capture_output=True, text=True, env=dict(os.environ, MANWIDTH="80"))
+            self.assertEqual((manual.returncode, manual.stderr), (0, ""))
 
     def test_the_launcher_plays_the_game_in_its_data_folder_from_anywhere(self):
+        """Started as root would start it, through the entry on root's PATH, from a folder of
+        /tmp."""
         root = self.install()
+        for program in ["cribblestorm", "cribblestorm-level"]:
+            self.assertEqual(os.readlink(os.path.join(root, "usr/bin", program)), "../games/" + program)
         elsewhere = tempfile.mkdtemp(prefix="cribblestorm-elsewhere-")
         self.addCleanup(shutil.rmtree, elsewhere)
         arguments = ["--level", "two words"]
         with harness.VirtualScreen() as screen:
-            game = subprocess.Popen([os.path.join(root, LAUNCHER)] + arguments, cwd=elsewhere,
+            game = subprocess.Popen([os.path.join(root, ROOT_PATH_ENTRY)] + arguments, cwd=elsewhere,
                                     env=dict(os.environ, DISPLAY=screen.display), stdout=subprocess.DEVNULL,
                                     stderr=subprocess.PIPE, text=True)
             self.addCleanup(game.kill)

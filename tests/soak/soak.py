@@ -80,6 +80,11 @@ def soak(minutes):
 
 
 if __name__ == "__main__":
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--minutes", type=float, default=10)
-    soak(parser.parse_args().minutes)
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
+                                     epilog="The game to play is the program named by the environment variable "
+                                            "CRIBBLESTORM (for example build/cribblestorm).")
+    parser.add_argument("--minutes", type=float, default=10, help="how long to play (default 10)")
+    minutes = parser.parse_args().minutes
+    if not os.environ.get("CRIBBLESTORM"):
+        parser.error("set CRIBBLESTORM to the game's program, for example CRIBBLESTORM=$PWD/build/cribblestorm")
+    soak(minutes)

@@ -17,8 +17,8 @@ const Rgba GLINT = Rgba::FromHex(0xFFFFFF);
 constexpr double DESIGN_SIZE = 256.0;
 constexpr double OUTLINE_WIDTH = 7.0;
 constexpr double HEAD_RADIUS = 96.0;
-const Point HEAD_CENTER{112.0, 140.0};
-const Point MINE_CENTER{194.0, 58.0};
+const Point HEAD_CENTER{126.0, 140.0};
+const Point MINE_CENTER{190.0, 64.0};
 constexpr double MINE_SCALE = 4.3;
 
 }  // namespace
@@ -36,7 +36,7 @@ void AppIconArt::_PaintHead(Painter& painter, double scale) const {
     const Shape head = Shape::Circle(center, HEAD_RADIUS * scale);
     painter.Shadow(head.Moved(Point{5.0, -7.0} * scale), 8.0 * scale, 0.35);
     for (const double side : {-1.0, 1.0}) {
-        const Shape ear = Shape::Ellipse(center + Point{side * 92.0, -6.0} * scale, 17.0 * scale, 23.0 * scale);
+        const Shape ear = Shape::Ellipse(center + Point{side * 86.0, -6.0} * scale, 17.0 * scale, 23.0 * scale);
         painter.Fill(ear.Grown(OUTLINE_WIDTH * scale), OUTLINE);
         painter.Fill(ear, SKIN_SHADE);
     }

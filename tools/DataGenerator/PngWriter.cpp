@@ -45,15 +45,15 @@ void PutChunk(std::vector<std::uint8_t>& png, const std::string& type, const std
     PutBigEndian32(png, Crc32(png.data() + typeStart, png.size() - typeStart));
 }
 
-// Each row top first, after its filter byte; pixels as RGBA bytes.
+// Each row of PngWriter::Rows after its filter byte.
 std::vector<std::uint8_t> ScanLines(const Canvas& canvas) {
+    const std::vector<std::uint8_t> rows = PngWriter::Rows(canvas);
+    const std::size_t rowBytes = static_cast<std::size_t>(canvas.Width()) * 4;
     std::vector<std::uint8_t> lines;
-    for (int y = canvas.Height() - 1; y >= 0; --y) {
+    for (std::size_t row = 0; row < rows.size(); row += rowBytes) {
         lines.push_back(NO_FILTER);
-        for (int x = 0; x < canvas.Width(); ++x) {
-            const Rgba& color = canvas.At(x, y);
-            for (const double channel : {color.r, color.g, color.b, color.a}) lines.push_back(Rgba::ToByte(channel));
-        }
+        lines.insert(lines.end(), rows.begin() + static_cast<std::ptrdiff_t>(row),
+                     rows.begin() + static_cast<std::ptrdiff_t>(row + rowBytes));
     }
     return lines;
 }
@@ -91,4 +91,15 @@ std::vector<std::uint8_t> PngWriter::Encode(const Canvas& canvas) {
     PutChunk(png, "IDAT", ZlibStored(lines));
     PutChunk(png, "IEND", {});
     return png;
+}
+
+std::vector<std::uint8_t> PngWriter::Rows(const Canvas& canvas) {
+    std::vector<std::uint8_t> rows;
+    for (int y = canvas.Height() - 1; y >= 0; --y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const Rgba& color = canvas.At(x, y);
+            for (const double channel : {color.r, color.g, color.b, color.a}) rows.push_back(Rgba::ToByte(channel));
+        }
+    }
+    return rows;
 }

@@ -9,4 +9,6 @@
 class PngWriter {
 public:
     static std::vector<std::uint8_t> Encode(const Canvas& canvas);
+    // The pixels as a PNG holds them: rows from the top, RGBA bytes, straight alpha.
+    static std::vector<std::uint8_t> Rows(const Canvas& canvas);
 };

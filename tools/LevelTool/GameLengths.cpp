@@ -49,3 +49,8 @@ void GameLengths::Print(const std::string& heading, double limitSeconds) const {
     std::printf("  within 2-5 min   %5.1f %%  (%d of %d)\n", games == 0 ? 0.0 : 100.0 * static_cast<double>(aimed) / games,
                 static_cast<int>(aimed), games);
 }
+
+double GameLengths::UnendedPercent() const {
+    const auto games = static_cast<double>(_ended.size()) + _unended;
+    return games == 0.0 ? 0.0 : 100.0 * _unended / games;
+}

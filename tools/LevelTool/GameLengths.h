@@ -11,6 +11,8 @@ public:
     // A negative length is a game that never ended.
     void Add(double seconds);
     void Print(const std::string& heading, double limitSeconds) const;
+    // The share of the games that never ended, in percent.
+    double UnendedPercent() const;
 
 private:
     double _Quantile(double share) const;

@@ -2,20 +2,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <vector>
 
 #include "Game/Baby.h"
 #include "Game/Mine.h"
+#include "Game/Turret.h"
 #include "NearMiss.h"
 
 namespace {
 
 constexpr std::size_t PLACES_SHOWN = 4;
-// Unreached floor smaller than this many coverage cells is the estimate's noise.
-constexpr int LEAST_FLOOR_CELLS = 6;
 constexpr int HEARTS = 2;
+constexpr int PICTURE_SIDE = 1024;  // a frame as tall as the level's picture is drawn on the screen
 
 int Channel(std::uint32_t color, int shift) { return static_cast<int>((color >> shift) & 0xFF); }
 
@@ -28,16 +27,27 @@ std::string At(int x, int y) { return "(" + std::to_string(x) + "," + std::to_st
 
 std::string At(const Vec2& point) { return At(static_cast<int>(point.x), static_cast<int>(point.y)); }
 
+std::string Places(const LevelCheck::Cells& cells) {
+    std::string text = std::to_string(cells.count) + " cell(s) at";
+    for (const std::string& place : cells.first) text += " " + place;
+    return cells.count > static_cast<int>(PLACES_SHOWN) ? text + " ..." : text;
+}
+
 }  // namespace
 
 int LevelCheck::Run() {
+    _CheckPicture();
     _CheckColors();
     _CheckSpawns();
+    _CheckTurrets();
     _CheckCounts();
     for (int region = 0; region < _reach.GetRegionCount(); ++region) _CheckRegion(region);
     _CheckMines();
     _CheckFloor();
-    if (_problems == 0) std::printf("%s: no problems\n", _level.GetName().c_str());
+    if (_problems == 0) {
+        const std::string warnings = _warnings == 0 ? "" : ", " + std::to_string(_warnings) + " warning(s)";
+        std::printf("%s: no problems%s\n", _level.GetName().c_str(), warnings.c_str());
+    }
     return _problems;
 }
 
@@ -46,22 +56,42 @@ void LevelCheck::_Report(const std::string& problem) {
     ++_problems;
 }
 
-// One line per stray colour, with the first few cells that carry it.
+// The game draws the picture as frames as wide as it is tall, centred on (512,256): only a
+// 1024-pixel frame covers the screen.
+void LevelCheck::_CheckPicture() {
+    const int width = _level.GetPictureWidth();
+    const int height = _level.GetPictureHeight();
+    if (height == PICTURE_SIDE && width >= PICTURE_SIDE && width % PICTURE_SIDE == 0) return;
+    _Report("picture " + LoadedLevel::PictureFile(_level.GetName()) + " is " + std::to_string(width) + " x " +
+            std::to_string(height) + " pixels: the game draws it as " + std::to_string(height) + " x " +
+            std::to_string(height) + " frames centred on (512,256), so it must be 1024 x 1024 "
+            "(or 1024 tall and a multiple of 1024 wide, one frame per 1024, to animate)");
+}
+
+// One line per colour that is neither a code nor black floor, with the first few cells that carry it.
 void LevelCheck::_CheckColors() {
-    std::map<std::uint32_t, std::vector<std::string>> strays;
+    std::map<std::uint32_t, Cells> strays;
     for (int y = 0; y < Level::LEVEL_HEIGHT; ++y) {
         for (int x = 0; x < Level::LEVEL_WIDTH; ++x) {
             const std::uint32_t color = theLevel.GetDataColor(x, y);
-            if (NearMiss::Of(color) != nullptr) strays[color].push_back(At(x, y));
+            if (!NearMiss::IsStray(color)) continue;
+            Cells& cells = strays[color];
+            if (cells.count++ < static_cast<int>(PLACES_SHOWN)) cells.first.push_back(At(x, y));
         }
     }
-    for (const auto& [color, places] : strays) {
-        const NearMiss::Code& code = *NearMiss::Of(color);
-        std::string line = "colour " + Rgb(color) + " is close to the " + code.meaning + " code " + Rgb(code.color) +
-                           " but is open floor to the game: " + std::to_string(places.size()) + " cell(s) at";
-        for (std::size_t i = 0; i < std::min(places.size(), PLACES_SHOWN); ++i) line += " " + places[i];
-        _Report(places.size() > PLACES_SHOWN ? line + " ..." : line);
+    for (const auto& [color, cells] : strays) _ReportColor(color, cells);
+}
+
+// A colour close to a code is almost surely a slip; any other is floor drawn unusually.
+void LevelCheck::_ReportColor(std::uint32_t color, const Cells& places) {
+    if (const NearMiss::Code* code = NearMiss::Of(color)) {
+        _Report("colour " + Rgb(color) + " is close to the " + code->meaning + " code " + Rgb(code->color) +
+                " but is open floor to the game: " + Places(places));
+        return;
     }
+    std::printf("warning: colour %s is no code, so the game takes it for open floor: %s\n", Rgb(color).c_str(),
+                Places(places).c_str());
+    ++_warnings;
 }
 
 // The game keeps a baby's square of 2 x 20 units, and a mine's of 2 x 10, off blocked cells.
@@ -75,6 +105,25 @@ void LevelCheck::_CheckSpawns() {
     for (const Vec2& mine : _level.GetMines()) {
         if (theLevel.IsAreaClear(static_cast<int>(mine.x), static_cast<int>(mine.y), Mine::MINE_RADIUS)) continue;
         _Report("mine at " + At(mine) + " spawns on blocked cells");
+    }
+}
+
+// Only the turret's own cell is blocked: the rest of its ring must be blocked too, or babies
+// crawl under the drawn turret.
+void LevelCheck::_CheckTurrets() {
+    const int radius = static_cast<int>(Turret::RING_RADIUS);
+    for (const Vec2& turret : _level.GetTurrets()) {
+        int open = 0;
+        for (int dy = -radius; dy <= radius; ++dy) {
+            for (int dx = -radius; dx <= radius; ++dx) {
+                const int x = static_cast<int>(turret.x) + dx;
+                const int y = static_cast<int>(turret.y) + dy;
+                if (dx * dx + dy * dy <= radius * radius && theLevel.GetCell(x, y) != Level::CELL_BLOCKED) ++open;
+            }
+        }
+        if (open == 0) continue;
+        _Report("turret at " + At(turret) + " stands on open floor: " + std::to_string(open) + " cell(s) within " +
+                std::to_string(radius) + " of it are not blocked, so babies crawl through it");
     }
 }
 
@@ -103,8 +152,10 @@ void LevelCheck::_CheckRegion(int region) {
         members += (count++ == 0 ? "" : ", ") + std::to_string(i + 1) + " at " + At(babies[i]);
     }
     if (reachable >= HEARTS * count) return;
-    _Report((count == 1 ? "baby " : "babies ") + members + " can reach " +
-            (reachable == 0 ? "no mine" : "only " + std::to_string(reachable) + " mine(s)") + ": the game never ends");
+    const std::string still = _reach.IsStill(region) ? " cannot move (no point 200 away is clear to crawl to) and" : "";
+    _Report((count == 1 ? "baby " : "babies ") + members + still + " can reach " +
+            (reachable == 0 ? "no mine" : "only " + std::to_string(reachable) + " mine(s)") +
+            ": the game never ends");
 }
 
 void LevelCheck::_CheckMines() {
@@ -115,43 +166,11 @@ void LevelCheck::_CheckMines() {
     }
 }
 
-// Patches of floor where a baby would fit but none gets, each flooded once.
 void LevelCheck::_CheckFloor() {
-    std::vector<char> seen(static_cast<std::size_t>(Reachability::COLUMNS) * Reachability::ROWS, 0);
-    for (int row = 0; row < Reachability::ROWS; ++row) {
-        for (int column = 0; column < Reachability::COLUMNS; ++column) {
-            if (seen[row * Reachability::COLUMNS + column] || !_reach.IsUnreachedFloor(column, row)) continue;
-            const Patch patch = _Flood(column, row, seen);
-            if (patch.cells < LEAST_FLOOR_CELLS) continue;
-            constexpr int CELL = Reachability::CELL;
-            _Report("floor from " + At(patch.left * CELL, patch.bottom * CELL) + " to " +
-                    At((patch.right + 1) * CELL, (patch.top + 1) * CELL) +
-                    " has room for a baby, but no baby can get there");
-        }
+    constexpr int CELL = Reachability::CELL;
+    for (const UnreachedFloor::Patch& patch : _unreached.GetPatches()) {
+        _Report("floor from " + At(patch.left * CELL, patch.bottom * CELL) + " to " +
+                At((patch.right + 1) * CELL, (patch.top + 1) * CELL) +
+                " has room for a baby, but no baby can get there (orange in the preview)");
     }
-}
-
-// The unreached floor joined to a cell, through edges and corners.
-LevelCheck::Patch LevelCheck::_Flood(int column, int row, std::vector<char>& seen) const {
-    Patch patch = {0, column, row, column, row};
-    std::vector<std::pair<int, int>> pending = {{column, row}};
-    seen[row * Reachability::COLUMNS + column] = 1;
-    while (!pending.empty()) {
-        const auto [c, r] = pending.back();
-        pending.pop_back();
-        ++patch.cells;
-        patch.left = std::min(patch.left, c);
-        patch.right = std::max(patch.right, c);
-        patch.bottom = std::min(patch.bottom, r);
-        patch.top = std::max(patch.top, r);
-        for (int next = 0; next < 9; ++next) {
-            const int nc = c + next % 3 - 1;
-            const int nr = r + next / 3 - 1;
-            if (nc < 0 || nr < 0 || nc >= Reachability::COLUMNS || nr >= Reachability::ROWS) continue;
-            if (seen[nr * Reachability::COLUMNS + nc] || !_reach.IsUnreachedFloor(nc, nr)) continue;
-            seen[nr * Reachability::COLUMNS + nc] = 1;
-            pending.emplace_back(nc, nr);
-        }
-    }
-    return patch;
 }

@@ -5,32 +5,40 @@
 
 #include "LoadedLevel.h"
 #include "Reachability.h"
+#include "UnreachedFloor.h"
 
 // Everything in a loaded level that a player would run into, printed one problem a line with
-// level coordinates (x to the right, y up from the bottom, as in the game's spawn lines).
+// level coordinates (x to the right, y up from the bottom, as in the game's spawn lines), and
+// colours that are no code, which the game takes for floor, as warnings.
 class LevelCheck {
 public:
-    LevelCheck(const LoadedLevel& level, const Reachability& reach) : _level(level), _reach(reach) {}
+    LevelCheck(const LoadedLevel& level, const Reachability& reach, const UnreachedFloor& unreached)
+        : _level(level), _reach(reach), _unreached(unreached) {}
 
-    // The number of problems printed.
+    // The number of problems printed; warnings do not count.
     int Run();
 
-private:
-    struct Patch {
-        int cells;
-        int left, bottom, right, top;  // in coverage cells
+    // How many cells carry a colour, and where the first few are.
+    struct Cells {
+        int count = 0;
+        std::vector<std::string> first;
     };
 
+private:
+    void _CheckPicture();
     void _CheckColors();
+    void _ReportColor(std::uint32_t color, const Cells& places);
     void _CheckSpawns();
+    void _CheckTurrets();
     void _CheckCounts();
     void _CheckRegion(int region);
     void _CheckMines();
     void _CheckFloor();
-    Patch _Flood(int column, int row, std::vector<char>& seen) const;
     void _Report(const std::string& problem);
 
     const LoadedLevel& _level;
     const Reachability& _reach;
+    const UnreachedFloor& _unreached;
     int _problems = 0;
+    int _warnings = 0;
 };

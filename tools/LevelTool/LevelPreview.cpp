@@ -5,6 +5,7 @@
 #include "Engine/Image.h"
 #include "Game/Baby.h"
 #include "Game/Mine.h"
+#include "Game/Turret.h"
 #include "NearMiss.h"
 
 namespace {
@@ -26,7 +27,6 @@ constexpr float SHADE_ALPHA = 0.5f;
 constexpr float RING = 0.75f;  // half a ring's width
 constexpr float STRAY_RADIUS = 4.0f;
 constexpr float SPAWN_DOT = 3.0f;
-constexpr float TURRET_RING = 10.0f;  // the ring the game draws around a turret
 
 // Where the game draws the picture: a square of the image's height centred on (512, 256).
 constexpr int PICTURE_CENTER_X = 512;
@@ -38,8 +38,8 @@ void Ring(PreviewImage& image, const Vec2& center, float radius, Rgb color) {
 
 }  // namespace
 
-LevelPreview::LevelPreview(const LoadedLevel& level, const Reachability& reach)
-    : _reach(reach), _image(Level::LEVEL_WIDTH, Level::LEVEL_HEIGHT) {
+LevelPreview::LevelPreview(const LoadedLevel& level, const Reachability& reach, const UnreachedFloor& unreached)
+    : _reach(reach), _unreached(unreached), _image(Level::LEVEL_WIDTH, Level::LEVEL_HEIGHT) {
     _PaintPicture(level.GetName());
     _PaintCells();
     _PaintReach();
@@ -76,7 +76,7 @@ void LevelPreview::_PaintCells() {
             const int cell = theLevel.GetCell(x, y);
             if (cell == Level::CELL_BLOCKED) _image.Blend(x, y, BLOCKED, CELL_ALPHA);
             if (cell == Level::CELL_SPIN) _image.Blend(x, y, SPIN, CELL_ALPHA);
-            if (NearMiss::Of(theLevel.GetDataColor(x, y)) != nullptr) {
+            if (NearMiss::IsStray(theLevel.GetDataColor(x, y))) {
                 Ring(_image, Vec2(x + 0.5f, y + 0.5f), STRAY_RADIUS, STRAY);
             }
         }
@@ -93,7 +93,7 @@ void LevelPreview::_PaintReach() {
                 isCovered = true;
             }
             if (!isCovered) _FillCell(column, row, SHADE, SHADE_ALPHA);
-            if (_reach.IsUnreachedFloor(column, row)) _FillCell(column, row, UNREACHED, CELL_ALPHA);
+            if (_unreached.Contains(column, row)) _FillCell(column, row, UNREACHED, CELL_ALPHA);
         }
     }
 }
@@ -107,7 +107,7 @@ void LevelPreview::_FillCell(int column, int row, PreviewImage::Rgb color, float
 
 void LevelPreview::_PaintSpawns(const LoadedLevel& level) {
     for (const Vec2& mine : level.GetMines()) Ring(_image, mine, Mine::MINE_RADIUS, MINE);
-    for (const Vec2& turret : level.GetTurrets()) Ring(_image, turret, TURRET_RING, TURRET);
+    for (const Vec2& turret : level.GetTurrets()) Ring(_image, turret, Turret::RING_RADIUS, TURRET);
     for (const Vec2& baby : level.GetBabies()) {
         _image.Annulus(baby, 0.0f, SPAWN_DOT, BABY, 1.0f);
         Ring(_image, baby, Baby::CONTACT_RADIUS, BABY);

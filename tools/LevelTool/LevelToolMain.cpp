@@ -1,44 +1,60 @@
-// cribblestorm-level: checks a level, draws a preview of it, or plays many of its games
-// without a window, all with the game's own code.
+// cribblestorm-level: starts a level, checks it, draws a preview of it, plays many of its
+// games without a window, or starts the game on it, all with the game's own code.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "GameLengths.h"
 #include "GameSimulation.h"
+#include "InstalledGame.h"
 #include "LevelCheck.h"
+#include "LevelPlayer.h"
 #include "LevelPreview.h"
+#include "LevelTemplate.h"
 #include "LoadedLevel.h"
 #include "Reachability.h"
+#include "SimulateOptions.h"
+#include "UnreachedFloor.h"
 
 namespace {
 
+constexpr int PROBLEMS = 1;
 constexpr int USAGE = 3;
-constexpr double SIXTY_FRAMES_A_SECOND_MS = 1000.0 / 60.0;
 constexpr double SECONDS_PER_MINUTE = 60.0;
-
-struct SimulateOptions {
-    int games = 100;
-    double frameMs = SIXTY_FRAMES_A_SECOND_MS;
-    double limitMinutes = 20.0;
-};
 
 int Usage() {
     std::printf(
-        "usage: cribblestorm-level check LEVEL_DIR NAME\n"
-        "       cribblestorm-level preview LEVEL_DIR NAME OUT.png\n"
-        "       cribblestorm-level simulate LEVEL_DIR NAME [--games N] [--frame-ms MS] [--limit-minutes M]\n"
-        "LEVEL_DIR is the folder the game starts in: levels/NAME_image.tga, levels/NAME_data.tga and the\n"
-        "sprite folders. Exit codes: 0 a clean level, 1 problems, 2 a level the game refuses, 3 usage.\n");
+        "usage: cribblestorm-level new FOLDER NAME\n"
+        "       cribblestorm-level check FOLDER NAME\n"
+        "       cribblestorm-level preview FOLDER NAME OUT.png\n"
+        "       cribblestorm-level simulate FOLDER NAME [--games N] [--frame-ms MS] [--limit-minutes M]\n"
+        "                                              [--most-unended PERCENT]\n"
+        "       cribblestorm-level play FOLDER NAME\n"
+        "FOLDER is a folder the game can start in: levels/NAME_image.tga, levels/NAME_data.tga and the\n"
+        "sprite folders Baby, Misc and Turret (new writes all of them). Exit codes: 0 a clean level,\n"
+        "1 problems, 2 a level the game refuses, 3 usage; play ends with the game's own.\n"
+        "See man cribblestorm-level.\n");
     return USAGE;
+}
+
+int OptionError(const std::string& error) {
+    std::printf("cribblestorm-level simulate: %s\n", error.c_str());
+    return Usage();
+}
+
+int New(const std::string& folder, const std::string& name) {
+    if (!LevelTemplate::Write(folder, name, InstalledGame())) return LoadedLevel::REFUSED;
+    std::printf("%s: wrote %s and %s in %s, with the sprite folders beside them\n", name.c_str(),
+                LoadedLevel::PictureFile(name).c_str(), LoadedLevel::DataFile(name).c_str(),
+                std::filesystem::absolute(folder).c_str());
+    return 0;
 }
 
 int Check(const std::string& folder, const std::string& name) {
     const LoadedLevel level(folder, name);
     const Reachability reach(level.GetBabies());
-    return LevelCheck(level, reach).Run() == 0 ? 0 : 1;
+    return LevelCheck(level, reach, UnreachedFloor(reach, level.GetBabies())).Run() == 0 ? 0 : PROBLEMS;
 }
 
 // The picture's path is taken from where the tool was started, before it enters the level's folder.
@@ -47,27 +63,12 @@ int Preview(const std::string& folder, const std::string& name, const std::strin
     const LoadedLevel level(folder, name);
     const Reachability reach(level.GetBabies());
     std::string error;
-    if (!LevelPreview(level, reach).GetImage().WritePng(path, error)) {
+    if (!LevelPreview(level, reach, UnreachedFloor(reach, level.GetBabies())).GetImage().WritePng(path, error)) {
         std::printf("cannot write %s: %s\n", path.c_str(), error.c_str());
-        return 1;
+        return PROBLEMS;
     }
     std::printf("%s: %s\n", picture.c_str(), LevelPreview::Legend());
     return 0;
-}
-
-// Options after the level's name, each with its value; false for anything else.
-bool ReadOptions(int count, char** arguments, SimulateOptions& options) {
-    for (int i = 0; i + 1 < count; i += 2) {
-        const std::string option = arguments[i];
-        char* end = nullptr;
-        const double value = std::strtod(arguments[i + 1], &end);
-        if (*end != '\0' || !(value > 0.0)) return false;
-        if (option == "--games") options.games = static_cast<int>(value);
-        else if (option == "--frame-ms") options.frameMs = value;
-        else if (option == "--limit-minutes") options.limitMinutes = value;
-        else return false;
-    }
-    return count % 2 == 0 && options.games > 0;
 }
 
 int Simulate(const std::string& folder, const std::string& name, const SimulateOptions& options) {
@@ -82,17 +83,24 @@ int Simulate(const std::string& folder, const std::string& name, const SimulateO
                   "lengths in simulated minutes",
                   name.c_str(), options.games, options.frameMs, GameSimulation::RANDOM_STRIDE);
     lengths.Print(heading, limitSeconds);
-    return 0;
+    if (lengths.UnendedPercent() <= options.mostUnendedPercent) return 0;
+    std::printf("%.1f %% of the games never ended, more than the %.1f %% allowed (--most-unended)\n",
+                lengths.UnendedPercent(), options.mostUnendedPercent);
+    return PROBLEMS;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "check") == 0) return Check(argv[2], argv[3]);
-    if (argc == 5 && std::strcmp(argv[1], "preview") == 0) return Preview(argv[2], argv[3], argv[4]);
+    if (argc < 4) return Usage();
+    const std::string command = argv[1];
+    if (argc == 4 && command == "new") return New(argv[2], argv[3]);
+    if (argc == 4 && command == "check") return Check(argv[2], argv[3]);
+    if (argc == 5 && command == "preview") return Preview(argv[2], argv[3], argv[4]);
+    if (argc == 4 && command == "play") return LevelPlayer(argv[2], argv[3], InstalledGame()).Play();
+    if (command != "simulate") return Usage();
     SimulateOptions options;
-    if (argc >= 4 && std::strcmp(argv[1], "simulate") == 0 && ReadOptions(argc - 4, argv + 4, options)) {
-        return Simulate(argv[2], argv[3], options);
-    }
-    return Usage();
+    std::string error;
+    if (!options.Read(argc - 4, argv + 4, error)) return OptionError(error);
+    return Simulate(argv[2], argv[3], options);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "Engine/Image.h"
 #include "Engine/Platform/Headless/HeadlessPlatform.h"
 #include "Game/Baby.h"
 #include "Game/Level.h"
@@ -12,9 +13,12 @@
 
 namespace {
 
+// What the game was reading when it gave up, for the refusal's first line.
+std::string reading;
+
 // The first message box of a fatal error holds its report; the game would end here.
 void ReportRefusal(const char* report) {
-    std::printf("The game refuses this level:\n%s", report);
+    std::printf("The game refuses this level: %s\n%s", reading.c_str(), report);
     std::fflush(stdout);
     std::_Exit(LoadedLevel::REFUSED);
 }
@@ -28,9 +32,23 @@ LoadedLevel::LoadedLevel(const std::string& folder, const std::string& name) : _
         std::printf("The game refuses this level: there is no folder \"%s\".\n", folder.c_str());
         std::exit(REFUSED);
     }
+    const std::string here = std::filesystem::current_path().string();
     Headless().onMessageBox = ReportRefusal;
+    _ReadImages();
+    reading = "reading its files, and the sprite folders Baby, Misc and Turret, in the folder " + here;
     theLevel.Load(name);
     for (const Baby* baby : Baby::GetBabies()) _babies.push_back(baby->GetPosition());
     for (const Mine* mine : Mine::GetMines()) _mines.push_back(mine->GetPosition());
     for (const Turret* turret : Turret::GetTurrets()) _turrets.push_back(turret->GetPosition());
+}
+
+// Both images once on their own, so that a refusal of either names it.
+void LoadedLevel::_ReadImages() {
+    const std::string file = PictureFile(_name);
+    reading = "reading " + (std::filesystem::current_path() / file).string();
+    const Image picture(file);
+    _pictureWidth = picture._width;
+    _pictureHeight = picture._height;
+    reading = "reading " + (std::filesystem::current_path() / DataFile(_name)).string();
+    const Image data(DataFile(_name));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "Game/Level.h"
 
@@ -21,6 +22,13 @@ int ChannelDifference(std::uint32_t a, std::uint32_t b) {
 }
 
 }  // namespace
+
+bool NearMiss::IsStray(std::uint32_t color) {
+    constexpr std::uint32_t FLOOR_COLOR = 0x000000;
+    return color != FLOOR_COLOR && std::none_of(std::begin(CODES), std::end(CODES), [color](const Code& code) {
+        return code.color == color;
+    });
+}
 
 // A scan meets the same colour many times in a row, so the last answer is kept.
 const NearMiss::Code* NearMiss::Of(std::uint32_t color) {

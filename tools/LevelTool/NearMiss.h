@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// The data image's colour codes, and the code a stray colour narrowly misses: close on every
-// channel to a code but not exactly it, which the game reads as open floor.
+// The data image's colour codes, the colours that are none of them (the game reads them as open
+// floor), and the code such a stray colour narrowly misses: close on every channel to it.
 class NearMiss {
 public:
     static constexpr int MOST_CHANNEL_DIFFERENCE = 16;
@@ -12,6 +12,8 @@ public:
         const char* meaning;
     };
 
+    // Neither a code nor black, the colour of plain floor.
+    static bool IsStray(std::uint32_t color);
     // The code `color` narrowly misses, or null for a code or a colour far from every code.
     static const Code* Of(std::uint32_t color);
 };

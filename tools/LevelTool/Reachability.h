@@ -21,6 +21,8 @@ public:
 
     int GetRegionCount() const { return static_cast<int>(_regions.size()); }
     int GetRegionOfBaby(std::size_t baby) const { return _babyRegions[baby]; }
+    // Whether the region is one baby that no move leads out of its spawn.
+    bool IsStill(int region) const { return _regions[region].isStill; }
     // Whether a baby of the region passes through the cell.
     bool IsCovered(int region, int column, int row) const {
         return _regions[region].covered[_Index(column, row)] != 0;

@@ -29,6 +29,10 @@ int main(int argc, char** argv) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Only drivers a player can see: without a display the engine says so and ends.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+    // The class that ties the window to its menu entry (StartupWMClass), whatever the program
+    // is called; SDL 2.26 reads it from the environment only.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", "cribblestorm", 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "cribblestorm", 0);
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "SdlWindowIcon.h"
+
 namespace {
 
 constexpr Uint32 KEPT_FLAGS = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN | SDL_WINDOW_HIDDEN;
@@ -31,6 +33,7 @@ bool MakeSdlWindow(const char* title, const SDL_Rect& area, Uint32 flags, const 
     RequestPixelFormat(format);
     state.window = SDL_CreateWindow(title, area.x, area.y, area.w, area.h, flags | SDL_WINDOW_OPENGL);
     state.windowFormat = format;
+    if (state.window != nullptr) SdlWindowIcon::Apply(state.window);
     return state.window != nullptr;
 }
 
