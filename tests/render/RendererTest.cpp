@@ -23,21 +23,6 @@ std::vector<float> ModelView() {
     return matrix;
 }
 
-// How many line segments a circle sends, counted in GL's feedback mode.
-int CircleSegments(float radius, int segments) {
-    std::vector<GLfloat> feedback(4096);
-    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_2D, feedback.data());
-    glRenderMode(GL_FEEDBACK);
-    theRenderer.DrawCircle(Vec2(512, 384), radius, Color::YELLOW, segments);
-    const int values = glRenderMode(GL_RENDER);
-    int lines = 0;
-    for (int i = 0; i < values; i += 5) {
-        EXPECT_TRUE(feedback[i] == GL_LINE_TOKEN || feedback[i] == GL_LINE_RESET_TOKEN);
-        ++lines;
-    }
-    return lines;
-}
-
 // What is lit along row y and column x: [left, right] and [bottom, top], pixels inclusive.
 void ExpectCovers(int x, int y, int left, int right, int bottom, int top) {
     int first = 0;
@@ -81,14 +66,7 @@ TEST_F(RendererTest, BindsATextureOnlyWhenItIsNotTheOneLastBound) {
     EXPECT_EQ(bound, first);
 }
 
-TEST_F(RendererTest, CirclesCountTheirSegmentsAndRestoreTheState) {
-    EXPECT_EQ(CircleSegments(10, -1), 12);
-    EXPECT_EQ(CircleSegments(19.9f, -1), 12);
-    EXPECT_EQ(CircleSegments(40, -1), 16);
-    EXPECT_EQ(CircleSegments(100, -1), 28);
-    EXPECT_EQ(CircleSegments(100, 5), 5);
-    EXPECT_EQ(CircleSegments(100, 0), 0);
-
+TEST_F(RendererTest, CirclesRestoreTheStateTheyChange) {
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
     glShadeModel(GL_FLAT);
