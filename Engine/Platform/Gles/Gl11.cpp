@@ -22,7 +22,7 @@ void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
     Context().ClearColor({red, green, blue, alpha});
 }
 void glClearDepth(GLclampd depth) { Context().ClearDepth(static_cast<float>(depth)); }
-void glClear(GLbitfield mask) { ::glClear(mask); }
+void glClear(GLbitfield mask) { Context().Clear(mask); }
 void glDepthFunc(GLenum function) { Context().SetMode(GL_DEPTH_FUNC, function); }
 void glLineWidth(GLfloat width) { Context().LineWidth(width); }
 void glPointSize(GLfloat size) { Context().PointSize(size); }
@@ -43,7 +43,11 @@ void glGetFloatv(GLenum name, GLfloat* values) {
 }
 GLenum glGetError() { return Context().TakeError(); }
 const GLubyte* glGetString(GLenum name) { return ::glGetString(name); }
-void glFinish() { ::glFinish(); }
+void glFinish() {
+    Context().Flush();
+    ::glFinish();
+}
+void glFlush() { Context().Flush(); }
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum, GLvoid* pixels) {
     Context().ReadPixels(x, y, width, height, format, pixels);
 }
@@ -87,12 +91,12 @@ void glColor4f(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
 }
 void glColor4fv(const GLfloat* color) { Context().Color(color); }
 
-void glGenTextures(GLsizei count, GLuint* names) { ::glGenTextures(count, names); }
+void glGenTextures(GLsizei count, GLuint* names) { Context().GenTextures(count, names); }
 void glBindTexture(GLenum, GLuint name) { Context().BindTexture(name); }
 void glTexParameteri(GLenum, GLenum name, GLint value) { Context().TexParameter(name, value); }
-void glTexImage2D(GLenum, GLint, GLint internalFormat, GLsizei width, GLsizei height, GLint, GLenum format, GLenum,
-                  const GLvoid* pixels) {
-    Context().TexImage(internalFormat, width, height, format, pixels);
+void glTexImage2D(GLenum, GLint, GLint internalFormat, GLsizei width, GLsizei height, GLint, GLenum format,
+                  GLenum type, const GLvoid* pixels) {
+    Context().TexImage(internalFormat, width, height, format, type, pixels);
 }
 
 GLuint glGenLists(GLsizei range) { return Context().Lists().GenLists(range); }

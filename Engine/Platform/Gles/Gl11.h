@@ -311,6 +311,7 @@ void glGetFloatv(GLenum name, GLfloat* values);
 GLenum glGetError();
 const GLubyte* glGetString(GLenum name);
 void glFinish();
+void glFlush();
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, GLvoid* pixels);
 
 // The matrix stacks.

@@ -21,11 +21,12 @@ void GlesBitmapLists::NewList(GLuint list) {
 
 void GlesBitmapLists::EndList() { _compiling = 0; }
 
-void GlesBitmapLists::CallLists(int count, const GLubyte* lists, GlesProgram& program, const GLint viewport[4]) {
+void GlesBitmapLists::CallLists(int count, const GLubyte* lists, GlesProgram& program, const GLint viewport[4],
+                                const GlesDrawState& state) {
     for (int i = 0; i < count; ++i) {
         const GLuint list = _listBase + lists[i];
         if (list == 0 || list > _lists.size()) continue;
-        for (const Glyph& glyph : _lists[list - 1]) _Draw(glyph, program, viewport);
+        for (const Glyph& glyph : _lists[list - 1]) _Draw(glyph, program, viewport, state);
     }
 }
 
@@ -42,20 +43,21 @@ void GlesBitmapLists::SetRasterPosition(const float clip[4], const GLint viewpor
 
 void GlesBitmapLists::Bitmap(int width, int height, float xOrigin, float yOrigin, float xMove, float yMove,
                              const GLubyte* bits, const GlesPixelStore& store, GlesProgram& program,
-                             const GLint viewport[4]) {
-    const Glyph glyph = _Compile(width, height, xOrigin, yOrigin, xMove, yMove, bits, store);
+                             const GLint viewport[4], const GlesDrawState& state) {
+    const Glyph glyph = _Compile(width, height, xOrigin, yOrigin, xMove, yMove, bits, store, program);
     if (_compiling != 0) {
         _lists[_compiling - 1].push_back(glyph);
         return;
     }
-    _Draw(glyph, program, viewport);
+    _Draw(glyph, program, viewport, state);
     if (glyph.texture != 0) ::glDeleteTextures(1, &glyph.texture);
 }
 
 // Bits to bytes (0 or 255), rows as the unpack alignment pads them, first bit in the high
 // place unless LSB-first is set.
 GlesBitmapLists::Glyph GlesBitmapLists::_Compile(int width, int height, float xOrigin, float yOrigin, float xMove,
-                                                 float yMove, const GLubyte* bits, const GlesPixelStore& store) {
+                                                 float yMove, const GLubyte* bits, const GlesPixelStore& store,
+                                                 GlesProgram& program) {
     Glyph glyph = {0, width, height, xOrigin, yOrigin, xMove, yMove};
     if (width <= 0 || height <= 0 || bits == nullptr) return glyph;
     const int alignment = store.unpackAlignment;
@@ -69,7 +71,7 @@ GlesBitmapLists::Glyph GlesBitmapLists::_Compile(int width, int height, float xO
         }
     }
     ::glGenTextures(1, &glyph.texture);
-    ::glBindTexture(GL_TEXTURE_2D, glyph.texture);
+    program.BindImage(glyph.texture);
     for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) ::glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
     for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
         ::glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
@@ -83,27 +85,29 @@ GlesBitmapLists::Glyph GlesBitmapLists::_Compile(int width, int height, float xO
 // The bitmap's lower left corner lies at the floor of the raster position less the origin,
 // so its bits fall on whole pixels; then the raster position moves on. A raster position a
 // rounding error short of a whole pixel counts as that pixel, as in Mesa's desktop OpenGL.
-void GlesBitmapLists::_Draw(const Glyph& glyph, GlesProgram& program, const GLint viewport[4]) {
+void GlesBitmapLists::_Draw(const Glyph& glyph, GlesProgram& program, const GLint viewport[4], GlesDrawState state) {
     if (!_isRasterValid) return;
     if (glyph.texture != 0) {
         constexpr float EPSILON = 0.0001f;
         const float left = std::floor(_rasterX + EPSILON - glyph.xOrigin) - static_cast<float>(viewport[0]);
         const float bottom = std::floor(_rasterY + EPSILON - glyph.yOrigin) - static_cast<float>(viewport[1]);
-        const float right = left + static_cast<float>(glyph.width);
-        const float top = bottom + static_cast<float>(glyph.height);
-        const float* c = _rasterColor;
-        const GlesVertex quad[6] = {{left, bottom, 0, 0, c[0], c[1], c[2], c[3]},
-                                    {right, bottom, 1, 0, c[0], c[1], c[2], c[3]},
-                                    {right, top, 1, 1, c[0], c[1], c[2], c[3]},
-                                    {left, bottom, 0, 0, c[0], c[1], c[2], c[3]},
-                                    {right, top, 1, 1, c[0], c[1], c[2], c[3]},
-                                    {left, top, 0, 1, c[0], c[1], c[2], c[3]}};
         // Window pixels to clip coordinates.
         const float sx = 2.0f / static_cast<float>(viewport[2]);
         const float sy = 2.0f / static_cast<float>(viewport[3]);
-        const GlesMatrixStack::Matrix pixels = {sx, 0, 0, 0, 0, sy, 0, 0, 0, 0, 1, 0, -1, -1, 0, 1};
-        ::glBindTexture(GL_TEXTURE_2D, glyph.texture);
-        program.Draw(GL_TRIANGLES, quad, 6, pixels, GlesTexturing::BITMAP_MASK);
+        const float x0 = left * sx - 1.0f, x1 = (left + static_cast<float>(glyph.width)) * sx - 1.0f;
+        const float y0 = bottom * sy - 1.0f, y1 = (bottom + static_cast<float>(glyph.height)) * sy - 1.0f;
+        const float* c = _rasterColor;
+        const GlesVertex quad[6] = {{x0, y0, 0, 1, 0, 0, c[0], c[1], c[2], c[3]},
+                                    {x1, y0, 0, 1, 1, 0, c[0], c[1], c[2], c[3]},
+                                    {x1, y1, 0, 1, 1, 1, c[0], c[1], c[2], c[3]},
+                                    {x0, y0, 0, 1, 0, 0, c[0], c[1], c[2], c[3]},
+                                    {x1, y1, 0, 1, 1, 1, c[0], c[1], c[2], c[3]},
+                                    {x0, y1, 0, 1, 0, 1, c[0], c[1], c[2], c[3]}};
+        state.mode = GL_TRIANGLES;
+        state.texturing = GlesTexturing::BITMAP_MASK;
+        state.sampling = GlesSampling{glyph.texture, static_cast<float>(glyph.width), static_cast<float>(glyph.height),
+                                      0.0f, GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE, true};
+        program.Draw(state, quad, 6);
     }
     _rasterX += glyph.xMove;
     _rasterY += glyph.yMove;

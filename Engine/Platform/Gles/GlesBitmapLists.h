@@ -23,12 +23,14 @@ public:
     bool IsCompiling() const { return _compiling != 0; }
     void EndList();
     void SetListBase(GLuint base) { _listBase = base; }
-    void CallLists(int count, const GLubyte* lists, GlesProgram& program, const GLint viewport[4]);
+    // Glyphs are drawn with the blending of `state`.
+    void CallLists(int count, const GLubyte* lists, GlesProgram& program, const GLint viewport[4],
+                   const GlesDrawState& state);
     // The raster position from a point in clip coordinates; invalid outside the clip volume.
     void SetRasterPosition(const float clip[4], const GLint viewport[4], const float color[4]);
     // Inside NewList/EndList the bitmap is kept; otherwise it is drawn at once.
     void Bitmap(int width, int height, float xOrigin, float yOrigin, float xMove, float yMove, const GLubyte* bits,
-                const GlesPixelStore& store, GlesProgram& program, const GLint viewport[4]);
+                const GlesPixelStore& store, GlesProgram& program, const GLint viewport[4], const GlesDrawState& state);
 
 private:
     struct Glyph {
@@ -42,8 +44,8 @@ private:
     };
 
     Glyph _Compile(int width, int height, float xOrigin, float yOrigin, float xMove, float yMove,
-                   const GLubyte* bits, const GlesPixelStore& store);
-    void _Draw(const Glyph& glyph, GlesProgram& program, const GLint viewport[4]);
+                   const GLubyte* bits, const GlesPixelStore& store, GlesProgram& program);
+    void _Draw(const Glyph& glyph, GlesProgram& program, const GLint viewport[4], GlesDrawState state);
 
     std::vector<std::vector<Glyph>> _lists;  // list n at n - 1
     GLuint _compiling;

@@ -1,34 +1,61 @@
 #pragma once
-// The one shader program that stands in for OpenGL 1.1's fixed pipeline: a vertex's
-// position through one matrix, its colour, and how a texture takes part (none; modulating
-// the colour, as the default texture environment does; or as a bitmap's mask, whose unset
-// bits draw nothing). Vertices go through one buffer, as WebGL has no client-side arrays.
+// The one shader program that stands in for OpenGL 1.1's fixed pipeline: vertices come
+// already transformed to clip coordinates, with their colours clamped; a texture takes part
+// not at all, modulating the colour (the default texture environment), or as a bitmap's
+// mask, whose unset bits draw nothing. Texture coordinates are wrapped and filtered as
+// OpenGL 1.1 would (see GlesSampling). Vertices go through one buffer, as WebGL has no
+// client-side arrays. The ES state a draw needs (blending, the bound image) is set only where
+// it differs from what ES already has.
 #include <GLES2/gl2.h>
 
-#include "GlesMatrixStack.h"
-
 struct GlesVertex {
-    float x, y;
+    float x, y, z, w;
     float s, t;
     float red, green, blue, alpha;
 };
 
 enum class GlesTexturing { NONE = 0, MODULATE = 1, BITMAP_MASK = 2 };
 
+// An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
+// transparent black around their `width` x `height` texels, and ES samples them linearly
+// with its edge clamp: mapping OpenGL 1.1's coordinates into the bordered image gives
+// GL_CLAMP's blend of the border into the outer half texel from the hardware's own filter.
+// Nearest filtering takes texel centres.
+struct GlesSampling {
+    GLuint image;
+    float width, height;
+    float border;
+    GLenum wrapS, wrapT;
+    bool isNearest;
+    bool operator==(const GlesSampling& other) const;
+};
+
+struct GlesDrawState {
+    GLenum mode;  // GL_TRIANGLES or GL_LINES
+    GlesTexturing texturing;
+    GlesSampling sampling;  // when texturing
+    bool isBlended;
+    GLenum blendSource, blendDestination;
+    bool operator==(const GlesDrawState& other) const;
+    bool operator!=(const GlesDrawState& other) const { return !(*this == other); }
+};
+
 class GlesProgram {
 public:
     GlesProgram();
-    // Draws with the texture bound to unit 0; builds the program on first use, when a
-    // context is current.
-    void Draw(GLenum mode, const GlesVertex* vertices, int count, const GlesMatrixStack::Matrix& transform,
-              GlesTexturing texturing);
+    // Builds the program on first use, when a context is current.
+    void Draw(const GlesDrawState& state, const GlesVertex* vertices, int count);
+    // Binds an ES texture to unit 0 (for uploads too), remembering it.
+    void BindImage(GLuint image);
 
 private:
     void _Build();
+    void _Apply(const GlesDrawState& state);
 
     GLuint _program;
     GLuint _buffer;
-    GLint _transform;
-    GLint _texturing;
-    GLint _sampler;
+    GLint _texturing, _size, _border, _wrap, _isNearest, _sampler;
+    GLuint _boundImage;
+    bool _isBlendOn;
+    GLenum _blendSource, _blendDestination;
 };

@@ -5,6 +5,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include "../OpenGL.h"
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "WebState.h"
@@ -56,5 +57,7 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
 }
 
 void Platform::SwapBuffers(DeviceContextHandle dc) {
-    if (dc != nullptr && dc == TheWindowHandle()) PresentAndWaitForNextFrame();
+    if (dc == nullptr || dc != TheWindowHandle()) return;
+    glFlush();  // our OpenGL 1.1's batched drawing, into the frame before it is shown
+    PresentAndWaitForNextFrame();
 }

@@ -1,0 +1,138 @@
+#include "GlesTextures.h"
+
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+constexpr GLenum GL11_CLAMP = 0x2900;
+constexpr GLenum BGR = 0x80E0;
+constexpr GLenum BGRA = 0x80E1;
+constexpr GLint RGB8 = 0x8051;
+constexpr GLint RGBA8 = 0x8058;
+constexpr int BORDER = 1;
+
+// What the internal format keeps: 3 for colour alone, 4 for colour and alpha, 0 for
+// formats the subset does not keep.
+int KeptChannels(GLint internalFormat) {
+    if (internalFormat == 3 || internalFormat == GL_RGB || internalFormat == RGB8) return 3;
+    if (internalFormat == 4 || internalFormat == GL_RGBA || internalFormat == RGBA8) return 4;
+    return 0;
+}
+
+int BytesPerPixel(GLenum format) {
+    if (format == GL_RGB || format == BGR) return 3;
+    return format == GL_RGBA || format == BGRA ? 4 : 0;
+}
+
+bool IsWrap(GLint value) { return value == GL11_CLAMP || value == GL_CLAMP_TO_EDGE || value == GL_REPEAT; }
+
+bool IsFilter(GLint value) {
+    return value == GL_NEAREST || value == GL_LINEAR || value == GL_NEAREST_MIPMAP_NEAREST ||
+           value == GL_LINEAR_MIPMAP_NEAREST || value == GL_NEAREST_MIPMAP_LINEAR || value == GL_LINEAR_MIPMAP_LINEAR;
+}
+
+// The pixels as RGBA inside a border of transparent black; alpha is opaque where the data
+// or the internal format has none.
+void Convert(const GLubyte* in, int width, int height, GLenum format, int keptChannels, int unpackAlignment,
+             GLubyte* out) {
+    const int bytes = BytesPerPixel(format);
+    const int inRow = (width * bytes + unpackAlignment - 1) / unpackAlignment * unpackAlignment;
+    const int outRow = (width + 2 * BORDER) * 4;
+    const bool isBgr = format == BGR || format == BGRA;
+    for (int row = 0; row < height; ++row) {
+        const GLubyte* from = in + static_cast<std::ptrdiff_t>(row) * inRow;
+        GLubyte* to = out + static_cast<std::ptrdiff_t>(row + BORDER) * outRow + BORDER * 4;
+        for (int column = 0; column < width; ++column, from += bytes, to += 4) {
+            to[0] = from[isBgr ? 2 : 0];
+            to[1] = from[1];
+            to[2] = from[isBgr ? 0 : 2];
+            to[3] = (bytes == 4 && keptChannels == 4) ? from[3] : 255;
+        }
+    }
+}
+
+}  // namespace
+
+// OpenGL 1.1's defaults: repeated, minified through mipmaps (so incomplete until that changes).
+const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {0, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
+
+GlesTextures::GlesTextures() : _textures(1, NEW_TEXTURE), _bound(0) {}
+
+void GlesTextures::Generate(GLsizei count, GLuint* names) {
+    for (GLsizei i = 0; i < count; ++i) {
+        names[i] = static_cast<GLuint>(_textures.size());
+        _textures.push_back(NEW_TEXTURE);
+    }
+}
+
+// Binding a name never generated makes it, as in OpenGL 1.1.
+void GlesTextures::Bind(GLuint name) {
+    if (name >= _textures.size()) _textures.resize(static_cast<std::size_t>(name) + 1, NEW_TEXTURE);
+    _bound = name;
+}
+
+GLenum GlesTextures::SetParameter(GLenum name, GLint value) {
+    Texture& texture = _Bound();
+    const bool isWrap = name == GL_TEXTURE_WRAP_S || name == GL_TEXTURE_WRAP_T;
+    if (isWrap && !IsWrap(value)) return GL_INVALID_ENUM;
+    if (!isWrap && !IsFilter(value)) return GL_INVALID_ENUM;
+    if (name == GL_TEXTURE_MAG_FILTER && value != GL_NEAREST && value != GL_LINEAR) return GL_INVALID_ENUM;
+    switch (name) {
+        case GL_TEXTURE_WRAP_S: texture.wrapS = static_cast<GLenum>(value); return GL_NO_ERROR;
+        case GL_TEXTURE_WRAP_T: texture.wrapT = static_cast<GLenum>(value); return GL_NO_ERROR;
+        case GL_TEXTURE_MIN_FILTER: texture.minFilter = static_cast<GLenum>(value); return GL_NO_ERROR;
+        case GL_TEXTURE_MAG_FILTER: texture.magFilter = static_cast<GLenum>(value); return GL_NO_ERROR;
+        default: return GL_INVALID_ENUM;
+    }
+}
+
+// The converted copy is allocated without throwing: a picture too big for memory is
+// GL_OUT_OF_MEMORY, as desktop OpenGL answers it, and the texture keeps its old image.
+GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                            const GLvoid* pixels, int unpackAlignment, GlesProgram& program) {
+    const int keptChannels = KeptChannels(internalFormat);
+    if (keptChannels == 0) return GL_INVALID_VALUE;
+    if (BytesPerPixel(format) == 0 || type != GL_UNSIGNED_BYTE) return GL_INVALID_ENUM;
+    GLint most = 0;
+    ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
+    if (width < 0 || height < 0 || width > most - 2 * BORDER || height > most - 2 * BORDER) return GL_INVALID_VALUE;
+    const std::size_t bytes = static_cast<std::size_t>(width + 2 * BORDER) * static_cast<std::size_t>(height + 2 * BORDER) * 4;
+    auto* converted = static_cast<GLubyte*>(std::calloc(bytes, 1));
+    if (converted == nullptr) return GL_OUT_OF_MEMORY;
+    if (pixels != nullptr) {
+        Convert(static_cast<const GLubyte*>(pixels), width, height, format, keptChannels, unpackAlignment, converted);
+    }
+    Texture& texture = _Bound();
+    if (texture.image == 0) {
+        ::glGenTextures(1, &texture.image);
+        program.BindImage(texture.image);
+        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) ::glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
+        for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) ::glTexParameteri(GL_TEXTURE_2D, filter, GL_LINEAR);
+    }
+    program.BindImage(texture.image);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width + 2 * BORDER, height + 2 * BORDER, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                   converted);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
+    std::free(converted);
+    texture.width = width;
+    texture.height = height;
+    return GL_NO_ERROR;
+}
+
+// Where the two filters differ the magnifying one is taken: the engine sets both alike.
+bool GlesTextures::Sampling(GlesSampling* sampling) const {
+    const Texture& texture = _textures[_bound];
+    if (texture.image == 0 || texture.width == 0 || texture.height == 0) return false;
+    const bool isSingleTexel = texture.width == 1 && texture.height == 1;
+    if (texture.minFilter != GL_NEAREST && texture.minFilter != GL_LINEAR && !isSingleTexel) return false;
+    *sampling = GlesSampling{texture.image,
+                             static_cast<float>(texture.width),
+                             static_cast<float>(texture.height),
+                             static_cast<float>(BORDER),
+                             texture.wrapS,
+                             texture.wrapT,
+                             texture.magFilter == GL_NEAREST};
+    return true;
+}
