@@ -4,6 +4,7 @@
 // matrix stacks, textures, blending, attribute push/pop, display lists of bitmaps and the
 // raster position. The calls live in namespace Gl11 so that they never clash with the GLES
 // library's functions of the same names; OpenGL.h brings them into the engine's scope.
+#include <string>
 
 typedef unsigned int GLenum;
 typedef unsigned char GLboolean;
@@ -349,5 +350,12 @@ void glCallLists(GLsizei count, GLenum type, const GLvoid* lists);
 void glRasterPos2f(GLfloat x, GLfloat y);
 void glBitmap(GLsizei width, GLsizei height, GLfloat xOrigin, GLfloat yOrigin, GLfloat xMove, GLfloat yMove,
               const GLubyte* bitmap);
+
+// Not OpenGL: what tests, and anyone comparing the engine's calls with what it must make,
+// see of the subset.
+void RecordCalls();                 // starts recording the calls received, afresh
+std::string StopRecordingCalls();   // the calls since RecordCalls, one a line
+void SetBatching(bool isBatching);  // off: each glEnd draws at once, as the engine's calls come
+long DrawsIssued();                 // ES draws made so far
 
 }  // namespace Gl11

@@ -85,7 +85,8 @@ GlesContext::GlesContext()
       _firstVertex(),
       _lastVertex(),
       _color{1, 1, 1, 1},
-      _texCoord{0, 0} {
+      _texCoord{0, 0},
+      _isBatching(true) {
     _state.enables[DITHER_INDEX] = true;
     _state.blendSource = GL_ONE;
     _state.blendDestination = GL_ZERO;
@@ -229,6 +230,8 @@ bool GlesContext::GetIntegers(GLenum name, GLint* values) const {
         case GL_MODELVIEW_STACK_DEPTH: *values = _modelView.Depth(); return true;
         case GL_MAX_MODELVIEW_STACK_DEPTH: *values = GlesMatrixStack::DEPTH; return true;
         case GL_VIEWPORT: for (int i = 0; i < 4; ++i) values[i] = _viewport[i]; return true;
+        case GL_UNPACK_ALIGNMENT: *values = _pixelStore.unpackAlignment; return true;
+        case GL_PACK_ALIGNMENT: *values = _pixelStore.packAlignment; return true;
         default: return false;
     }
 }
@@ -336,6 +339,12 @@ void GlesContext::End() {
     if (_vertexCount < 0) return SetError(GL_INVALID_OPERATION);
     if (_primitive == GL_LINE_LOOP && _vertexCount >= 2) _AddSegment(_lastVertex, _firstVertex);
     _vertexCount = -1;
+    if (!_isBatching) Flush();
+}
+
+void GlesContext::SetBatching(bool isBatching) {
+    Flush();
+    _isBatching = isBatching;
 }
 
 // Each quad as two triangles; flat shading colours a quad with its last vertex's colour.

@@ -12,6 +12,7 @@
 
 #include "GlesBatch.h"
 #include "GlesBitmapLists.h"
+#include "GlesCallLog.h"
 #include "GlesMatrixStack.h"
 #include "GlesProgram.h"
 #include "GlesTextures.h"
@@ -63,6 +64,9 @@ public:
                   const GLvoid* pixels);
 
     GlesBitmapLists& Lists() { return _lists; }
+    GlesCallLog& CallLog() { return _callLog; }
+    void SetBatching(bool isBatching);
+    long DrawsIssued() const { return _program.DrawsIssued(); }
     void CallLists(GLsizei count, const GLubyte* lists);
     void RasterPos(float x, float y);
     void Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
@@ -121,4 +125,6 @@ private:
     GlesProgram _program;
     GlesBatch _batch;
     GlesBitmapLists _lists;
+    GlesCallLog _callLog;
+    bool _isBatching;
 };

@@ -100,7 +100,8 @@ GlesProgram::GlesProgram()
       _boundImage(0),
       _isBlendOn(false),
       _blendSource(GL_ONE),
-      _blendDestination(GL_ZERO) {}
+      _blendDestination(GL_ZERO),
+      _draws(0) {}
 
 void GlesProgram::_Build() {
     _program = ::glCreateProgram();
@@ -163,4 +164,5 @@ void GlesProgram::Draw(const GlesDrawState& state, const GlesVertex* vertices, i
     _Apply(state);
     ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(GlesVertex)), vertices, GL_STREAM_DRAW);
     ::glDrawArrays(state.mode, 0, count);
+    ++_draws;
 }

@@ -47,6 +47,7 @@ public:
     void Draw(const GlesDrawState& state, const GlesVertex* vertices, int count);
     // Binds an ES texture to unit 0 (for uploads too), remembering it.
     void BindImage(GLuint image);
+    long DrawsIssued() const { return _draws; }
 
 private:
     void _Build();
@@ -58,4 +59,5 @@ private:
     GLuint _boundImage;
     bool _isBlendOn;
     GLenum _blendSource, _blendDestination;
+    long _draws;
 };
