@@ -152,6 +152,23 @@ TEST_F(Gl11BehaviourTest, TheInternalFormatDecidesWhetherAlphaIsKept) {
     EXPECT_EQ(ReadPixel(55, 15), (Pixel{255, 255, 255}));
 }
 
+// Each texture keeps its own image: textures uploaded alike part when one gets another.
+TEST_F(Gl11BehaviourTest, ATextureUploadedAgainLeavesItsTwinAsItWas) {
+    const std::vector<GLubyte> red = {0, 0, 255};
+    const GLuint first = MakeTexture(1, 1, GL_RGB, GL_BGR_EXT, red, GL_NEAREST);
+    const GLuint second = MakeTexture(1, 1, GL_RGB, GL_BGR_EXT, red, GL_NEAREST);
+    const GLuint third = MakeTexture(1, 1, GL_RGB, GL_BGR_EXT, red, GL_NEAREST);
+    const GLubyte blue[3] = {255, 0, 0};
+    glBindTexture(GL_TEXTURE_2D, second);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_BGR_EXT, GL_UNSIGNED_BYTE, blue);
+    DrawTextured(first, Vec2(10, 10), Vec2(20, 20), Color::WHITE);
+    DrawTextured(second, Vec2(30, 10), Vec2(40, 20), Color::WHITE);
+    DrawTextured(third, Vec2(50, 10), Vec2(60, 20), Color::WHITE);
+    EXPECT_EQ(ReadPixel(15, 15), (Pixel{255, 0, 0}));
+    EXPECT_EQ(ReadPixel(35, 15), (Pixel{0, 0, 255}));
+    EXPECT_EQ(ReadPixel(55, 15), (Pixel{255, 0, 0}));
+}
+
 // An upload that memory cannot hold is GL_OUT_OF_MEMORY, which the engine's texture turns
 // into its fatal report; the program goes on to answer it.
 TEST_F(Gl11BehaviourTest, AnUploadTooBigForMemoryIsOutOfMemory) {

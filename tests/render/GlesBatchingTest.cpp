@@ -1,6 +1,6 @@
 // Batching is the subset's own business: a frame of Level02, drawn with each glEnd drawn at
 // once and then batched, receives the same OpenGL 1.1 calls and gives the same pixels, in
-// fewer ES draws.
+// fewer ES draws: the mines, whose textures are uploaded alike, draw as one.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -54,6 +54,6 @@ TEST_F(RenderTest, AFramesCallsAndPixelsAreTheSameWithAndWithoutBatching) {
     EXPECT_GT(unbatched.calls.size(), 10000u);
     EXPECT_EQ(batched.calls, unbatched.calls);
     EXPECT_TRUE(batched.pixels == unbatched.pixels);
-    EXPECT_LT(batched.draws, unbatched.draws);
+    EXPECT_LT(batched.draws + 100, unbatched.draws);  // Level02 has more than a hundred mines
     std::printf("ES draws: %ld unbatched, %ld batched\n", unbatched.draws, batched.draws);
 }

@@ -134,6 +134,10 @@ void GlesProgram::BindImage(GLuint image) {
     _boundImage = image;
 }
 
+void GlesProgram::ForgetImage(GLuint image) {
+    if (image == _boundImage) _boundImage = 0;
+}
+
 void GlesProgram::_Apply(const GlesDrawState& state) {
     if (state.isBlended != _isBlendOn) {
         if (state.isBlended) {

@@ -47,6 +47,7 @@ public:
     void Draw(const GlesDrawState& state, const GlesVertex* vertices, int count);
     // Binds an ES texture to unit 0 (for uploads too), remembering it.
     void BindImage(GLuint image);
+    void ForgetImage(GLuint image);  // deleted: ES binds no texture in its place
     long DrawsIssued() const { return _draws; }
 
 private:

@@ -55,7 +55,8 @@ void Convert(const GLubyte* in, int width, int height, GLenum format, int keptCh
 }  // namespace
 
 // OpenGL 1.1's defaults: repeated, minified through mipmaps (so incomplete until that changes).
-const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {0, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
+const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {
+    0, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
 
 GlesTextures::GlesTextures() : _textures(1, NEW_TEXTURE), _bound(0) {}
 
@@ -97,25 +98,17 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
     if (width < 0 || height < 0 || width > most - 2 * BORDER || height > most - 2 * BORDER) return GL_INVALID_VALUE;
-    const std::size_t bytes = static_cast<std::size_t>(width + 2 * BORDER) * static_cast<std::size_t>(height + 2 * BORDER) * 4;
+    const std::size_t bytes =
+        static_cast<std::size_t>(width + 2 * BORDER) * static_cast<std::size_t>(height + 2 * BORDER) * 4;
     auto* converted = static_cast<GLubyte*>(std::calloc(bytes, 1));
     if (converted == nullptr) return GL_OUT_OF_MEMORY;
     if (pixels != nullptr) {
         Convert(static_cast<const GLubyte*>(pixels), width, height, format, keptChannels, unpackAlignment, converted);
     }
     Texture& texture = _Bound();
-    if (texture.image == 0) {
-        ::glGenTextures(1, &texture.image);
-        program.BindImage(texture.image);
-        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) ::glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
-        for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) ::glTexParameteri(GL_TEXTURE_2D, filter, GL_LINEAR);
-    }
-    program.BindImage(texture.image);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width + 2 * BORDER, height + 2 * BORDER, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                   converted);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, unpackAlignment);
-    std::free(converted);
+    const GLuint image = _images.Acquire(converted, bytes, width + 2 * BORDER, height + 2 * BORDER, program);
+    if (texture.image != 0) _images.Release(texture.image, program);
+    texture.image = image;
     texture.width = width;
     texture.height = height;
     return GL_NO_ERROR;

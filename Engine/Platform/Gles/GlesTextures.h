@@ -1,12 +1,14 @@
 #pragma once
 // OpenGL 1.1's texture objects: names, the bound one, wrap modes and filters, and images
 // uploaded in any of the formats the engine uses, kept in ES as RGBA with a border of
-// transparent black (see GlesSampling). A texture is complete, and so used when texturing
-// is on, once it has an image and its minifying filter needs no mipmaps it lacks.
+// transparent black (see GlesSampling), shared where they are alike (GlesImages). A texture
+// is complete, and so used when texturing is on, once it has an image and its minifying
+// filter needs no mipmaps it lacks.
 #include <GLES2/gl2.h>
 
 #include <vector>
 
+#include "GlesImages.h"
 #include "GlesProgram.h"
 
 class GlesTextures {
@@ -35,4 +37,5 @@ private:
 
     std::vector<Texture> _textures;  // by name; 0 is the default texture
     GLuint _bound;
+    GlesImages _images;
 };
