@@ -152,6 +152,27 @@ TEST_F(Gl11BehaviourTest, TheInternalFormatDecidesWhetherAlphaIsKept) {
     EXPECT_EQ(ReadPixel(55, 15), (Pixel{255, 255, 255}));
 }
 
+// A depth clear holds the value it was made with until the depth test reads it. The quads'
+// depth is 0, so under GL_LESS only a buffer cleared to 1 lets them through.
+TEST_F(Gl11BehaviourTest, TheDepthTestFindsWhatTheLastDepthClearLeft) {
+    const auto drawWhite = [](float left) {
+        theRenderer.DrawQuad(0, Vec2(left, 10), Vec2(left + 10, 20), Vec2::ZERO, Vec2::ONE, 0.0f, Vec2::ONE,
+                             Color::WHITE, false);
+    };
+    glClearDepth(0.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LESS);
+    glEnable(GL_DEPTH_TEST);
+    drawWhite(10);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    drawWhite(30);
+    glDisable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    EXPECT_EQ(ReadPixel(15, 15), (Pixel{0, 0, 0}));
+    EXPECT_EQ(ReadPixel(35, 15), (Pixel{255, 255, 255}));
+}
+
 // Each texture keeps its own image: textures uploaded alike part when one gets another.
 TEST_F(Gl11BehaviourTest, ATextureUploadedAgainLeavesItsTwinAsItWas) {
     const std::vector<GLubyte> red = {0, 0, 255};

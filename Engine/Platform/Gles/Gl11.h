@@ -115,6 +115,9 @@ typedef double GLclampd;
 #ifndef GL_INVALID_VALUE
 #define GL_INVALID_VALUE 0x0501
 #endif
+#ifndef GL_LESS
+#define GL_LESS 0x0201
+#endif
 #ifndef GL_LEQUAL
 #define GL_LEQUAL 0x0203
 #endif

@@ -45,7 +45,7 @@ int RowBytes(int width, int bytesPerPixel, int alignment) {
     return (width * bytesPerPixel + alignment - 1) / alignment * alignment;
 }
 
-// Colours are kept as given and clamped where they are used.
+// Colours are kept as given and clamped to [0, 1] where they are used; so are depths.
 float Clamped(float value) { return value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value); }
 
 void CopyColor(const GlesVertex& from, GlesVertex* to) {
@@ -70,6 +70,7 @@ GlesContext::GlesContext()
       _savedPixelStores(),
       _savedPixelStoreCount(0),
       _clearDepth(1.0f),
+      _pendingDepthClear(-1.0f),
       _depthFunction(GL_LESS),
       _frontFace(GL_CCW),
       _cullFace(GL_BACK),
@@ -102,6 +103,7 @@ void GlesContext::SetEnabled(GLenum capability, bool isEnabled) {
     enable = isEnabled;
     if (!KNOWN_CAPABILITIES[index].isInEs2) return;
     Flush();
+    if ((capability == GL_DEPTH_TEST || capability == GL_SCISSOR_TEST) && isEnabled) _ClearPendingDepth();
     if (isEnabled) {
         ::glEnable(capability);
     } else {
@@ -124,10 +126,7 @@ void GlesContext::ClearColor(const std::array<float, 4>& color) {
     ::glClearColor(color[0], color[1], color[2], color[3]);
 }
 
-void GlesContext::ClearDepth(float depth) {
-    _clearDepth = depth < 0.0f ? 0.0f : (depth > 1.0f ? 1.0f : depth);
-    ::glClearDepthf(_clearDepth);
-}
+void GlesContext::ClearDepth(float depth) { _clearDepth = Clamped(depth); }
 
 void GlesContext::SetMode(GLenum name, GLenum value) {
     const int hint = HintIndex(name);
@@ -291,9 +290,24 @@ void GlesContext::PopMatrix() {
     if (!Matrices().Pop()) SetError(GL_STACK_UNDERFLOW);
 }
 
+// Nothing reads or writes the depth buffer while the depth test is off, so a depth clear
+// then waits until the test is switched on, and the next such clear replaces it.
 void GlesContext::Clear(GLbitfield mask) {
+    if ((mask & GL_DEPTH_BUFFER_BIT) != 0 && !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_SCISSOR_TEST)) {
+        _pendingDepthClear = _clearDepth;
+        mask &= ~static_cast<GLbitfield>(GL_DEPTH_BUFFER_BIT);
+    }
+    if (mask == 0) return;
     Flush();
+    if ((mask & GL_DEPTH_BUFFER_BIT) != 0) ::glClearDepthf(_clearDepth);
     ::glClear(mask);
+}
+
+void GlesContext::_ClearPendingDepth() {
+    if (_pendingDepthClear < 0.0f) return;
+    ::glClearDepthf(_pendingDepthClear);
+    ::glClear(GL_DEPTH_BUFFER_BIT);
+    _pendingDepthClear = -1.0f;
 }
 
 void GlesContext::Flush() { _batch.Flush(_program); }

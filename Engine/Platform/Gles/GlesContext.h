@@ -93,6 +93,7 @@ private:
     void _Apply(const ServerState& state, GLbitfield mask);
     GlesMatrixStack::Matrix _Transform() const;
     GlesDrawState _DrawState(GLenum mode) const;
+    void _ClearPendingDepth();
     void _AddQuadCorner(const GlesVertex& vertex);
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
 
@@ -103,6 +104,7 @@ private:
     std::array<GlesPixelStore, ATTRIBUTE_DEPTH> _savedPixelStores;
     int _savedPixelStoreCount;
     float _clearDepth;
+    float _pendingDepthClear;  // the value of a depth clear not yet made; -1 for none
     GLenum _depthFunction, _frontFace, _cullFace;
     std::array<GLenum, 5> _hints;
     float _lineWidth;
