@@ -1,6 +1,7 @@
 // Batching is the subset's own business: a frame of Level02, drawn with each glEnd drawn at
 // once and then batched, receives the same OpenGL 1.1 calls and gives the same pixels, in
-// fewer ES draws: the mines, whose textures are uploaded alike, draw as one.
+// fewer ES draws: the mines, whose textures are uploaded alike, draw as one, and so does
+// each line of text.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -409,8 +409,8 @@ void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, 
 }
 
 void GlesContext::CallLists(GLsizei count, const GLubyte* lists) {
-    Flush();
-    _lists.CallLists(count, lists, _program, _viewport, _DrawState(GL_TRIANGLES));
+    _lists.CallLists(count, lists, _batch, _program, _viewport, _DrawState(GL_TRIANGLES));
+    if (!_isBatching) Flush();
 }
 
 void GlesContext::RasterPos(float x, float y) {
@@ -423,7 +423,7 @@ void GlesContext::RasterPos(float x, float y) {
 
 void GlesContext::Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
                          const GLubyte* bits) {
-    Flush();
-    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _program, _viewport,
+    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _batch, _program, _viewport,
                   _DrawState(GL_TRIANGLES));
+    if (!_isBatching) Flush();
 }
