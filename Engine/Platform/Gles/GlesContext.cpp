@@ -48,6 +48,14 @@ int RowBytes(int width, int bytesPerPixel, int alignment) {
 // Colours are kept as given and clamped to [0, 1] where they are used; so are depths.
 float Clamped(float value) { return value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value); }
 
+bool AreInsideImage(const GlesVertex* vertices, int count) {
+    for (int i = 0; i < count; ++i) {
+        const GlesVertex& vertex = vertices[i];
+        if (vertex.s < 0.0f || vertex.s > 1.0f || vertex.t < 0.0f || vertex.t > 1.0f) return false;
+    }
+    return true;
+}
+
 void CopyColor(const GlesVertex& from, GlesVertex* to) {
     to->red = from.red;
     to->green = from.green;
@@ -82,6 +90,7 @@ GlesContext::GlesContext()
       _primitive(0),
       _vertexCount(-1),
       _transform(),
+      _primitiveState(),
       _quad(),
       _firstVertex(),
       _lastVertex(),
@@ -318,7 +327,7 @@ void GlesContext::Begin(GLenum mode) {
     _primitive = mode;
     _vertexCount = 0;
     _transform = _Transform();
-    _batch.Start(_DrawState(mode == GL_QUADS ? GL_TRIANGLES : GL_LINES), _program);
+    _primitiveState = _DrawState(mode == GL_QUADS ? GL_TRIANGLES : GL_LINES);
 }
 
 void GlesContext::Vertex(float x, float y) {
@@ -367,20 +376,38 @@ void GlesContext::_AddQuadCorner(const GlesVertex& vertex) {
     const int corner = _vertexCount % 4;
     _quad[static_cast<std::size_t>(corner)] = vertex;
     if (corner != 3) return;
-    for (int i : CORNERS) {
-        GlesVertex triangleCorner = _quad[static_cast<std::size_t>(i)];
-        if (_state.shadeModel == GL_FLAT) CopyColor(vertex, &triangleCorner);
-        _batch.Add(triangleCorner);
+    GlesVertex triangles[6];
+    for (int i = 0; i < 6; ++i) {
+        triangles[i] = _quad[static_cast<std::size_t>(CORNERS[i])];
+        if (_state.shadeModel == GL_FLAT) CopyColor(vertex, &triangles[i]);
     }
+    _AddPrimitive(triangles, 6);
 }
 
 // A loop's segments as separate lines; flat shading colours each with the colour of the
 // vertex it goes to, the closing one with the first vertex's.
 void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
-    GlesVertex start = from;
-    if (_state.shadeModel == GL_FLAT) CopyColor(to, &start);
-    _batch.Add(start);
-    _batch.Add(to);
+    GlesVertex line[2] = {from, to};
+    if (_state.shadeModel == GL_FLAT) CopyColor(to, &line[0]);
+    _AddPrimitive(line, 2);
+}
+
+// A clamped, linearly filtered texture whose coordinates stay inside the image needs no
+// wrapping per fragment: the coordinates are mapped into the bordered image here.
+void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
+    GlesDrawState state = _primitiveState;
+    const GlesSampling& sampling = state.sampling;
+    if (state.texturing == GlesTexturing::MODULATE_WRAPPED && !sampling.isNearest && sampling.wrapS == GL_CLAMP &&
+        sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count)) {
+        state.texturing = GlesTexturing::MODULATE;
+        const float border = sampling.border;
+        for (int i = 0; i < count; ++i) {
+            vertices[i].s = (vertices[i].s * sampling.width + border) / (sampling.width + 2 * border);
+            vertices[i].t = (vertices[i].t * sampling.height + border) / (sampling.height + 2 * border);
+        }
+    }
+    _batch.Start(state, _program);
+    for (int i = 0; i < count; ++i) _batch.Add(vertices[i]);
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {
@@ -391,7 +418,9 @@ GlesMatrixStack::Matrix GlesContext::_Transform() const {
 GlesDrawState GlesContext::_DrawState(GLenum mode) const {
     GlesDrawState state = {mode,  GlesTexturing::NONE, GlesSampling(), IsEnabled(GL_BLEND), _state.blendSource,
                            _state.blendDestination};
-    if (IsEnabled(GL_TEXTURE_2D) && _textures.Sampling(&state.sampling)) state.texturing = GlesTexturing::MODULATE;
+    if (IsEnabled(GL_TEXTURE_2D) && _textures.Sampling(&state.sampling)) {
+        state.texturing = GlesTexturing::MODULATE_WRAPPED;
+    }
     return state;
 }
 

@@ -96,6 +96,7 @@ private:
     void _ClearPendingDepth();
     void _AddQuadCorner(const GlesVertex& vertex);
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
+    void _AddPrimitive(GlesVertex* vertices, int count);
 
     ServerState _state;
     std::array<SavedState, ATTRIBUTE_DEPTH> _savedStates;
@@ -118,6 +119,7 @@ private:
     GLenum _primitive;
     int _vertexCount;  // -1 outside glBegin/glEnd
     GlesMatrixStack::Matrix _transform;  // projection times model-view, fixed at glBegin
+    GlesDrawState _primitiveState;       // also fixed at glBegin
     std::array<GlesVertex, 4> _quad;
     GlesVertex _firstVertex, _lastVertex;  // of a line loop
     float _color[4];

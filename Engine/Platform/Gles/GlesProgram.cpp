@@ -23,9 +23,9 @@ void main() {
 }
 )";
 
-// Wrap modes: 0 GL_CLAMP, 1 GL_CLAMP_TO_EDGE, 2 GL_REPEAT. Under linear filtering a
-// repeated image's seam blends with the border rather than the opposite edge; the engine
-// never repeats.
+// TEXTURING is the GlesTexturing the program is built for. Wrap modes: 0 GL_CLAMP,
+// 1 GL_CLAMP_TO_EDGE, 2 GL_REPEAT; under linear filtering a repeated image's seam blends with
+// the border rather than the opposite edge (the engine never repeats).
 const char* const FRAGMENT_SHADER = R"(
 #ifdef GL_FRAGMENT_PRECISION_HIGH
 precision highp float;
@@ -33,7 +33,6 @@ precision highp float;
 precision mediump float;
 #endif
 uniform sampler2D sampler;
-uniform int texturing;
 uniform vec2 size;
 uniform float border;
 uniform vec2 wrap;
@@ -46,26 +45,29 @@ float Wrap(float c, float texels, float mode) {
     if (mode > 0.5) c = clamp(c, 0.5 / texels, 1.0 - 0.5 / texels);
     return c;
 }
-vec4 Texel() {
+vec4 WrappedTexel() {
     vec2 texel = vec2(Wrap(vTexCoord.x, size.x, wrap.x), Wrap(vTexCoord.y, size.y, wrap.y)) * size;
     if (isNearest == 1) texel = floor(min(texel, size - 0.5)) + 0.5;
     return texture2D(sampler, (texel + border) / (size + 2.0 * border));
 }
 void main() {
-    if (texturing == 1) {
-        gl_FragColor = vColor * Texel();
-    } else if (texturing == 2) {
-        if (Texel().r < 0.5) discard;
-        gl_FragColor = vColor;
-    } else {
-        gl_FragColor = vColor;
-    }
+#if TEXTURING == 1
+    gl_FragColor = vColor * texture2D(sampler, vTexCoord);
+#elif TEXTURING == 2
+    gl_FragColor = vColor * WrappedTexel();
+#elif TEXTURING == 3
+    if (texture2D(sampler, vTexCoord).r < 0.5) discard;
+    gl_FragColor = vColor;
+#else
+    gl_FragColor = vColor;
+#endif
 }
 )";
 
-GLuint Compile(GLenum kind, const char* source) {
+GLuint Compile(GLenum kind, const char* prefix, const char* source) {
     const GLuint shader = ::glCreateShader(kind);
-    ::glShaderSource(shader, 1, &source, nullptr);
+    const char* const sources[2] = {prefix, source};
+    ::glShaderSource(shader, 2, sources, nullptr);
     ::glCompileShader(shader);
     return shader;
 }
@@ -85,18 +87,15 @@ bool GlesSampling::operator==(const GlesSampling& other) const {
 bool GlesDrawState::operator==(const GlesDrawState& other) const {
     if (mode != other.mode || texturing != other.texturing || isBlended != other.isBlended) return false;
     if (isBlended && (blendSource != other.blendSource || blendDestination != other.blendDestination)) return false;
-    return texturing == GlesTexturing::NONE || sampling == other.sampling;
+    if (texturing == GlesTexturing::NONE) return true;
+    return texturing == GlesTexturing::MODULATE_WRAPPED ? sampling == other.sampling
+                                                        : sampling.image == other.sampling.image;
 }
 
 GlesProgram::GlesProgram()
-    : _program(0),
+    : _variants(),
+      _usedVariant(-1),
       _buffer(0),
-      _texturing(-1),
-      _size(-1),
-      _border(-1),
-      _wrap(-1),
-      _isNearest(-1),
-      _sampler(-1),
       _boundImage(0),
       _isBlendOn(false),
       _blendSource(GL_ONE),
@@ -104,28 +103,33 @@ GlesProgram::GlesProgram()
       _draws(0) {}
 
 void GlesProgram::_Build() {
-    _program = ::glCreateProgram();
-    ::glAttachShader(_program, Compile(GL_VERTEX_SHADER, VERTEX_SHADER));
-    ::glAttachShader(_program, Compile(GL_FRAGMENT_SHADER, FRAGMENT_SHADER));
-    ::glBindAttribLocation(_program, POSITION, "position");
-    ::glBindAttribLocation(_program, TEX_COORD, "texCoord");
-    ::glBindAttribLocation(_program, COLOR, "color");
-    ::glLinkProgram(_program);
-    _texturing = ::glGetUniformLocation(_program, "texturing");
-    _size = ::glGetUniformLocation(_program, "size");
-    _border = ::glGetUniformLocation(_program, "border");
-    _wrap = ::glGetUniformLocation(_program, "wrap");
-    _isNearest = ::glGetUniformLocation(_program, "isNearest");
-    _sampler = ::glGetUniformLocation(_program, "sampler");
+    static const char* const PREFIXES[VARIANTS] = {"#define TEXTURING 0\n", "#define TEXTURING 1\n",
+                                                    "#define TEXTURING 2\n", "#define TEXTURING 3\n"};
+    const GLuint vertexShader = Compile(GL_VERTEX_SHADER, "", VERTEX_SHADER);
+    for (int i = 0; i < VARIANTS; ++i) {
+        Variant& variant = _variants[i];
+        variant.program = ::glCreateProgram();
+        ::glAttachShader(variant.program, vertexShader);
+        ::glAttachShader(variant.program, Compile(GL_FRAGMENT_SHADER, PREFIXES[i], FRAGMENT_SHADER));
+        ::glBindAttribLocation(variant.program, POSITION, "position");
+        ::glBindAttribLocation(variant.program, TEX_COORD, "texCoord");
+        ::glBindAttribLocation(variant.program, COLOR, "color");
+        ::glLinkProgram(variant.program);
+        variant.size = ::glGetUniformLocation(variant.program, "size");
+        variant.border = ::glGetUniformLocation(variant.program, "border");
+        variant.wrap = ::glGetUniformLocation(variant.program, "wrap");
+        variant.isNearest = ::glGetUniformLocation(variant.program, "isNearest");
+        ::glUseProgram(variant.program);
+        ::glUniform1i(::glGetUniformLocation(variant.program, "sampler"), 0);
+    }
     ::glGenBuffers(1, &_buffer);
-    ::glUseProgram(_program);
-    ::glUniform1i(_sampler, 0);
     ::glBindBuffer(GL_ARRAY_BUFFER, _buffer);
     const GLsizei stride = sizeof(GlesVertex);
     ::glVertexAttribPointer(POSITION, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, x)));
     ::glVertexAttribPointer(TEX_COORD, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, s)));
     ::glVertexAttribPointer(COLOR, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, red)));
     for (GLuint attribute : {POSITION, TEX_COORD, COLOR}) ::glEnableVertexAttribArray(attribute);
+    _usedVariant = VARIANTS - 1;
 }
 
 void GlesProgram::BindImage(GLuint image) {
@@ -152,19 +156,25 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
         _blendSource = state.blendSource;
         _blendDestination = state.blendDestination;
     }
-    ::glUniform1i(_texturing, static_cast<GLint>(state.texturing));
+    const int used = static_cast<int>(state.texturing);
+    if (used != _usedVariant) {
+        ::glUseProgram(_variants[used].program);
+        _usedVariant = used;
+    }
     if (state.texturing == GlesTexturing::NONE) return;
     const GlesSampling& sampling = state.sampling;
     BindImage(sampling.image);
-    ::glUniform2f(_size, sampling.width, sampling.height);
-    ::glUniform1f(_border, sampling.border);
-    ::glUniform2f(_wrap, WrapMode(sampling.wrapS), WrapMode(sampling.wrapT));
-    ::glUniform1i(_isNearest, sampling.isNearest ? 1 : 0);
+    if (state.texturing != GlesTexturing::MODULATE_WRAPPED) return;
+    const Variant& variant = _variants[used];
+    ::glUniform2f(variant.size, sampling.width, sampling.height);
+    ::glUniform1f(variant.border, sampling.border);
+    ::glUniform2f(variant.wrap, WrapMode(sampling.wrapS), WrapMode(sampling.wrapT));
+    ::glUniform1i(variant.isNearest, sampling.isNearest ? 1 : 0);
 }
 
 void GlesProgram::Draw(const GlesDrawState& state, const GlesVertex* vertices, int count) {
     if (count <= 0) return;
-    if (_program == 0) _Build();
+    if (_variants[0].program == 0) _Build();
     _Apply(state);
     ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(GlesVertex)), vertices, GL_STREAM_DRAW);
     ::glDrawArrays(state.mode, 0, count);

@@ -1,11 +1,13 @@
 #pragma once
-// The one shader program that stands in for OpenGL 1.1's fixed pipeline: vertices come
-// already transformed to clip coordinates, with their colours clamped; a texture takes part
-// not at all, modulating the colour (the default texture environment), or as a bitmap's
-// mask, whose unset bits draw nothing. Texture coordinates are wrapped and filtered as
-// OpenGL 1.1 would (see GlesSampling). Vertices go through one buffer, as WebGL has no
-// client-side arrays. The ES state a draw needs (blending, the bound image) is set only where
-// it differs from what ES already has.
+// The shader programs that stand in for OpenGL 1.1's fixed pipeline, one for each way a
+// texture takes part: vertices come already transformed to clip coordinates, with their
+// colours clamped; a texture takes part not at all, modulating the colour (the default
+// texture environment), or as a bitmap's mask, whose unset bits draw nothing. Where the
+// texture coordinates stay inside the image and filtering is linear, they are mapped into the
+// bordered image before they arrive (MODULATE); otherwise the program wraps and filters them
+// as OpenGL 1.1 would (MODULATE_WRAPPED; see GlesSampling). Vertices go through one buffer,
+// as WebGL has no client-side arrays. The ES state a draw needs (program, blending, the bound
+// image) is set only where it differs from what ES already has.
 #include <GLES2/gl2.h>
 
 struct GlesVertex {
@@ -14,7 +16,7 @@ struct GlesVertex {
     float red, green, blue, alpha;
 };
 
-enum class GlesTexturing { NONE = 0, MODULATE = 1, BITMAP_MASK = 2 };
+enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3 };
 
 // An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
 // transparent black around their `width` x `height` texels, and ES samples them linearly
@@ -43,7 +45,7 @@ struct GlesDrawState {
 class GlesProgram {
 public:
     GlesProgram();
-    // Builds the program on first use, when a context is current.
+    // Builds the programs on first use, when a context is current.
     void Draw(const GlesDrawState& state, const GlesVertex* vertices, int count);
     // Binds an ES texture to unit 0 (for uploads too), remembering it.
     void BindImage(GLuint image);
@@ -51,12 +53,18 @@ public:
     long DrawsIssued() const { return _draws; }
 
 private:
+    struct Variant {
+        GLuint program;
+        GLint size, border, wrap, isNearest;
+    };
+    static constexpr int VARIANTS = 4;  // one for each GlesTexturing
+
     void _Build();
     void _Apply(const GlesDrawState& state);
 
-    GLuint _program;
+    Variant _variants[VARIANTS];
+    int _usedVariant;
     GLuint _buffer;
-    GLint _texturing, _size, _border, _wrap, _isNearest, _sampler;
     GLuint _boundImage;
     bool _isBlendOn;
     GLenum _blendSource, _blendDestination;
