@@ -95,6 +95,7 @@ bool GlesDrawState::operator==(const GlesDrawState& other) const {
 GlesProgram::GlesProgram()
     : _variants(),
       _usedVariant(-1),
+      _vertexShader(0),
       _buffer(0),
       _boundImage(0),
       _isBlendOn(false),
@@ -102,15 +103,27 @@ GlesProgram::GlesProgram()
       _blendDestination(GL_ZERO),
       _draws(0) {}
 
+// The vertex buffer and its layout, which every program shares.
 void GlesProgram::_Build() {
-    static const char* const PREFIXES[VARIANTS] = {"#define TEXTURING 0\n", "#define TEXTURING 1\n",
-                                                    "#define TEXTURING 2\n", "#define TEXTURING 3\n"};
-    const GLuint vertexShader = Compile(GL_VERTEX_SHADER, "", VERTEX_SHADER);
-    for (int i = 0; i < VARIANTS; ++i) {
-        Variant& variant = _variants[i];
+    _vertexShader = Compile(GL_VERTEX_SHADER, "", VERTEX_SHADER);
+    ::glGenBuffers(1, &_buffer);
+    ::glBindBuffer(GL_ARRAY_BUFFER, _buffer);
+    const GLsizei stride = sizeof(GlesVertex);
+    ::glVertexAttribPointer(POSITION, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, x)));
+    ::glVertexAttribPointer(TEX_COORD, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, s)));
+    ::glVertexAttribPointer(COLOR, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, red)));
+    for (GLuint attribute : {POSITION, TEX_COORD, COLOR}) ::glEnableVertexAttribArray(attribute);
+}
+
+// Each program is built when it is first needed: compiling one costs start-up time.
+void GlesProgram::_Use(int used) {
+    Variant& variant = _variants[used];
+    if (variant.program == 0) {
+        static const char* const PREFIXES[VARIANTS] = {"#define TEXTURING 0\n", "#define TEXTURING 1\n",
+                                                        "#define TEXTURING 2\n", "#define TEXTURING 3\n"};
         variant.program = ::glCreateProgram();
-        ::glAttachShader(variant.program, vertexShader);
-        ::glAttachShader(variant.program, Compile(GL_FRAGMENT_SHADER, PREFIXES[i], FRAGMENT_SHADER));
+        ::glAttachShader(variant.program, _vertexShader);
+        ::glAttachShader(variant.program, Compile(GL_FRAGMENT_SHADER, PREFIXES[used], FRAGMENT_SHADER));
         ::glBindAttribLocation(variant.program, POSITION, "position");
         ::glBindAttribLocation(variant.program, TEX_COORD, "texCoord");
         ::glBindAttribLocation(variant.program, COLOR, "color");
@@ -121,15 +134,10 @@ void GlesProgram::_Build() {
         variant.isNearest = ::glGetUniformLocation(variant.program, "isNearest");
         ::glUseProgram(variant.program);
         ::glUniform1i(::glGetUniformLocation(variant.program, "sampler"), 0);
+    } else {
+        ::glUseProgram(variant.program);
     }
-    ::glGenBuffers(1, &_buffer);
-    ::glBindBuffer(GL_ARRAY_BUFFER, _buffer);
-    const GLsizei stride = sizeof(GlesVertex);
-    ::glVertexAttribPointer(POSITION, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, x)));
-    ::glVertexAttribPointer(TEX_COORD, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, s)));
-    ::glVertexAttribPointer(COLOR, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(GlesVertex, red)));
-    for (GLuint attribute : {POSITION, TEX_COORD, COLOR}) ::glEnableVertexAttribArray(attribute);
-    _usedVariant = VARIANTS - 1;
+    _usedVariant = used;
 }
 
 void GlesProgram::BindImage(GLuint image) {
@@ -157,10 +165,7 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
         _blendDestination = state.blendDestination;
     }
     const int used = static_cast<int>(state.texturing);
-    if (used != _usedVariant) {
-        ::glUseProgram(_variants[used].program);
-        _usedVariant = used;
-    }
+    if (used != _usedVariant) _Use(used);
     if (state.texturing == GlesTexturing::NONE) return;
     const GlesSampling& sampling = state.sampling;
     BindImage(sampling.image);
@@ -174,7 +179,7 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
 
 void GlesProgram::Draw(const GlesDrawState& state, const GlesVertex* vertices, int count) {
     if (count <= 0) return;
-    if (_variants[0].program == 0) _Build();
+    if (_buffer == 0) _Build();
     _Apply(state);
     ::glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(GlesVertex)), vertices, GL_STREAM_DRAW);
     ::glDrawArrays(state.mode, 0, count);

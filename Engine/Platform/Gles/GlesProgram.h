@@ -60,10 +60,12 @@ private:
     static constexpr int VARIANTS = 4;  // one for each GlesTexturing
 
     void _Build();
+    void _Use(int variant);
     void _Apply(const GlesDrawState& state);
 
     Variant _variants[VARIANTS];
     int _usedVariant;
+    GLuint _vertexShader;
     GLuint _buffer;
     GLuint _boundImage;
     bool _isBlendOn;
