@@ -74,6 +74,22 @@ TEST_F(Gl11BehaviourTest, ClampedLinearTexturesFadeIntoTheBorder) {
     EXPECT_EQ(ReadPixel(90, 132), (Pixel{0, 0, 0}));
 }
 
+// Drawn texel for pixel, linear filtering takes each texel whole, edges included; half a
+// pixel off, it mixes neighbours half and half.
+TEST_F(Gl11BehaviourTest, LinearFilteringTakesTexelsWholeOnlyWhereTheyLieOnPixels) {
+    const std::vector<GLubyte> stripes = {0, 0, 200, 255, 0, 200, 0, 255, 200, 0, 0, 255, 0, 0, 200, 255};
+    const GLuint texture = MakeTexture(4, 1, GL_RGBA, GL_BGRA_EXT, stripes);
+    DrawTextured(texture, Vec2(100, 100), Vec2(104, 101), Color::WHITE);
+    EXPECT_EQ(ReadPixel(100, 100), (Pixel{200, 0, 0}));
+    EXPECT_EQ(ReadPixel(101, 100), (Pixel{0, 200, 0}));
+    EXPECT_EQ(ReadPixel(102, 100), (Pixel{0, 0, 200}));
+    EXPECT_EQ(ReadPixel(103, 100), (Pixel{200, 0, 0}));
+    DrawTextured(texture, Vec2(200.5f, 100), Vec2(204.5f, 101), Color::WHITE);
+    const Pixel mixed = ReadPixel(201, 100);
+    EXPECT_NEAR(mixed.red, 100, 1);
+    EXPECT_NEAR(mixed.green, 100, 1);
+}
+
 TEST_F(Gl11BehaviourTest, PrimitivesOfMoreThanAThousandVerticesAreDrawnWhole) {
     theRenderer.DrawCircle(Vec2(512, 384), 300, Color::YELLOW, 1500);
     const Bounds ring = BoundsOf(Pixel{255, 255, 0}, 150, 50, 870, 720);

@@ -1,5 +1,7 @@
 #include "GlesContext.h"
 
+#include <cmath>
+
 #include "Gl11.h"
 
 namespace {
@@ -393,13 +395,16 @@ void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
 }
 
 // A clamped, linearly filtered texture whose coordinates stay inside the image needs no
-// wrapping per fragment: the coordinates are mapped into the bordered image here.
+// wrapping per fragment: the coordinates are mapped into the bordered image here. Where each
+// pixel centre falls on a texel centre, linear filtering takes that texel whole, which
+// nearest filtering does for less.
 void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
     GlesDrawState state = _primitiveState;
-    const GlesSampling& sampling = state.sampling;
+    GlesSampling& sampling = state.sampling;
     if (state.texturing == GlesTexturing::MODULATE_WRAPPED && !sampling.isNearest && sampling.wrapS == GL_CLAMP &&
         sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count)) {
         state.texturing = GlesTexturing::MODULATE;
+        sampling.isNearest = _IsTexelPerPixel(vertices, count, sampling);
         const float border = sampling.border;
         for (int i = 0; i < count; ++i) {
             vertices[i].s = (vertices[i].s * sampling.width + border) / (sampling.width + 2 * border);
@@ -408,6 +413,27 @@ void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
     }
     _batch.Start(state, _program);
     for (int i = 0; i < count; ++i) _batch.Add(vertices[i]);
+}
+
+// Texel centres on pixel centres: in window coordinates every vertex lies a whole number of
+// pixels (to within a rounding error far from any pixel centre) from its texel coordinates,
+// the same number for all of them.
+bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const {
+    constexpr float ROUNDING = 1.0f / 1024.0f;
+    float offsets[2] = {0.0f, 0.0f};
+    for (int i = 0; i < count; ++i) {
+        const GlesVertex& vertex = vertices[i];
+        if (vertex.w != 1.0f) return false;
+        const float window[2] = {(vertex.x + 1.0f) * 0.5f * static_cast<float>(_viewport[2]),
+                                 (vertex.y + 1.0f) * 0.5f * static_cast<float>(_viewport[3])};
+        const float texels[2] = {vertex.s * sampling.width, vertex.t * sampling.height};
+        for (int axis = 0; axis < 2; ++axis) {
+            const float offset = texels[axis] - window[axis];
+            if (i == 0) offsets[axis] = std::round(offset);
+            if (std::fabs(offset - offsets[axis]) > ROUNDING) return false;
+        }
+    }
+    return true;
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {

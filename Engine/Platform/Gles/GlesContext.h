@@ -97,6 +97,7 @@ private:
     void _AddQuadCorner(const GlesVertex& vertex);
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
     void _AddPrimitive(GlesVertex* vertices, int count);
+    bool _IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const;
 
     ServerState _state;
     std::array<SavedState, ATTRIBUTE_DEPTH> _savedStates;

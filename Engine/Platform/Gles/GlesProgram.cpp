@@ -88,8 +88,8 @@ bool GlesDrawState::operator==(const GlesDrawState& other) const {
     if (mode != other.mode || texturing != other.texturing || isBlended != other.isBlended) return false;
     if (isBlended && (blendSource != other.blendSource || blendDestination != other.blendDestination)) return false;
     if (texturing == GlesTexturing::NONE) return true;
-    return texturing == GlesTexturing::MODULATE_WRAPPED ? sampling == other.sampling
-                                                        : sampling.image == other.sampling.image;
+    if (texturing == GlesTexturing::MODULATE_WRAPPED) return sampling == other.sampling;
+    return sampling.image == other.sampling.image && sampling.isNearest == other.sampling.isNearest;
 }
 
 GlesProgram::GlesProgram()
@@ -148,6 +148,16 @@ void GlesProgram::BindImage(GLuint image) {
 
 void GlesProgram::ForgetImage(GLuint image) {
     if (image == _boundImage) _boundImage = 0;
+    if (image < _imageFilters.size()) _imageFilters[image] = 0;
+}
+
+// The bound image's filter, set where it differs from what ES was last told.
+void GlesProgram::_SetFilter(GLuint image, GLenum filter) {
+    if (image >= _imageFilters.size()) _imageFilters.resize(image + 1, 0);
+    if (_imageFilters[image] == filter) return;
+    ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(filter));
+    ::glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(filter));
+    _imageFilters[image] = filter;
 }
 
 void GlesProgram::_Apply(const GlesDrawState& state) {
@@ -169,6 +179,11 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
     if (state.texturing == GlesTexturing::NONE) return;
     const GlesSampling& sampling = state.sampling;
     BindImage(sampling.image);
+    if (state.texturing == GlesTexturing::BITMAP_MASK) return;
+    // Mapped coordinates say themselves whether linear filtering would take texels whole;
+    // the wrapping program takes texel centres itself where it filters nearest.
+    const bool isNearest = state.texturing == GlesTexturing::MODULATE && sampling.isNearest;
+    _SetFilter(sampling.image, isNearest ? GL_NEAREST : GL_LINEAR);
     if (state.texturing != GlesTexturing::MODULATE_WRAPPED) return;
     const Variant& variant = _variants[used];
     ::glUniform2f(variant.size, sampling.width, sampling.height);

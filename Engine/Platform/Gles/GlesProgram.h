@@ -10,6 +10,8 @@
 // image) is set only where it differs from what ES already has.
 #include <GLES2/gl2.h>
 
+#include <vector>
+
 struct GlesVertex {
     float x, y, z, w;
     float s, t;
@@ -61,6 +63,7 @@ private:
 
     void _Build();
     void _Use(int variant);
+    void _SetFilter(GLuint image, GLenum filter);
     void _Apply(const GlesDrawState& state);
 
     Variant _variants[VARIANTS];
@@ -68,6 +71,7 @@ private:
     GLuint _vertexShader;
     GLuint _buffer;
     GLuint _boundImage;
+    std::vector<GLenum> _imageFilters;  // by ES texture: the filter last set, 0 if unknown
     bool _isBlendOn;
     GLenum _blendSource, _blendDestination;
     long _draws;
