@@ -225,9 +225,11 @@ def measure_scale(programs, probe, args, root):
             stats.update(program=program.name, babies=babies, mines=4 * babies,
                          first_frame_ms=first_frames[program.name])
             rows.append(stats)
-    print("\nScale: crowd levels (the game's babies wander and the peers' stand; the mines lie fenced off out of reach)")
+    print("\nScale: crowd levels (the game's babies wander and the peers' stand; the mines lie fenced off out of "
+          "reach)")
     header = (f"{'program':<10} {'babies':>6} {'mines':>6} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'CPU ms':>7} "
-              f"{'GL calls':>8} {'binds':>6} {'first frame ms':>14} {'µs/baby':>8} {'CPU µs/baby':>11} {'fps ratio':>9}")
+              f"{'GL calls':>8} {'binds':>6} {'first frame ms':>14} {'µs/baby':>8} {'CPU µs/baby':>11} "
+              f"{'fps ratio':>9}")
     print(header)
     print("-" * len(header))
     previous, game = {}, {}

@@ -405,10 +405,9 @@ void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
         sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count)) {
         state.texturing = GlesTexturing::MODULATE;
         sampling.isNearest = _IsTexelPerPixel(vertices, count, sampling);
-        const float border = sampling.border;
         for (int i = 0; i < count; ++i) {
-            vertices[i].s = (vertices[i].s * sampling.width + border) / (sampling.width + 2 * border);
-            vertices[i].t = (vertices[i].t * sampling.height + border) / (sampling.height + 2 * border);
+            vertices[i].s = sampling.MappedS(vertices[i].s);
+            vertices[i].t = sampling.MappedT(vertices[i].t);
         }
     }
     _batch.Start(state, _program);

@@ -3,21 +3,10 @@
 #include <initializer_list>
 #include <vector>
 
-namespace {
-
-constexpr int GAP = 1;  // between bitmaps, so that no glyph's quad reaches into another
-
-}  // namespace
-
-GlesGlyphAtlas::GlesGlyphAtlas() : _image(0), _generation(1), _shelfX(0), _shelfY(0), _shelfHeight(0) {}
+GlesGlyphAtlas::GlesGlyphAtlas() : _image(0), _generation(1), _shelves(SIZE) {}
 
 bool GlesGlyphAtlas::Place(const GLubyte* pixels, int width, int height, int* x, int* y, GlesProgram& program) {
-    if (_shelfX + width > SIZE) {
-        _shelfX = 0;
-        _shelfY += _shelfHeight + GAP;
-        _shelfHeight = 0;
-    }
-    if (width > SIZE || _shelfY + height > SIZE) return false;
+    if (!_shelves.Place(width, height, x, y)) return false;
     if (_image == 0) {
         ::glGenTextures(1, &_image);
         program.BindImage(_image);
@@ -30,28 +19,23 @@ bool GlesGlyphAtlas::Place(const GLubyte* pixels, int width, int height, int* x,
         const std::vector<GLubyte> empty(static_cast<std::size_t>(SIZE) * SIZE);
         ::glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, SIZE, SIZE, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE, empty.data());
     }
-    *x = _shelfX;
-    *y = _shelfY;
     program.BindImage(_image);
     GLint alignment = 4;
     ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     ::glTexSubImage2D(GL_TEXTURE_2D, 0, *x, *y, width, height, GL_LUMINANCE, GL_UNSIGNED_BYTE, pixels);
     ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    _shelfX += width + GAP;
-    if (height > _shelfHeight) _shelfHeight = height;
     return true;
 }
 
 void GlesGlyphAtlas::Clear() {
     ++_generation;
-    _shelfX = 0;
-    _shelfY = 0;
-    _shelfHeight = 0;
+    _shelves.Clear();
 }
 
 // Texels taken whole: glyph quads lie on whole pixels, one texel each.
 GlesSampling GlesGlyphAtlas::Sampling() const {
-    return GlesSampling{_image, static_cast<float>(SIZE), static_cast<float>(SIZE), 0.0f, GL_CLAMP_TO_EDGE,
+    constexpr float TEXELS = SIZE;
+    return GlesSampling{_image, TEXELS, TEXELS, 0.0f, 0.0f, 0.0f, TEXELS, TEXELS, GL_CLAMP_TO_EDGE,
                         GL_CLAMP_TO_EDGE, true};
 }

@@ -1,11 +1,12 @@
 #pragma once
 // One ES texture holding the bitmaps of the glyphs drawn so far, each placed the first time
-// it is drawn, in rows (shelves) from the bottom up, so that a line of text draws in one
-// batch. When no room is left the atlas starts again empty, with a new generation: glyphs
-// placed in an older one are placed anew when next drawn.
+// it is drawn, so that a line of text draws in one batch. When no room is left the atlas
+// starts again empty, with a new generation: glyphs placed in an older one are placed anew
+// when next drawn.
 #include <GLES2/gl2.h>
 
 #include "GlesProgram.h"
+#include "GlesShelves.h"
 
 class GlesGlyphAtlas {
 public:
@@ -22,5 +23,5 @@ public:
 private:
     GLuint _image;
     int _generation;
-    int _shelfX, _shelfY, _shelfHeight;
+    GlesShelves _shelves;
 };

@@ -6,6 +6,9 @@
 
 namespace {
 
+constexpr int PAGE_SIZE = 2048;
+constexpr int LARGEST_IN_PAGE = PAGE_SIZE / 2;  // larger ones (the level picture) have a texture each
+
 // FNV-1a over eight bytes at a time (the level picture is megabytes); images of one hash are
 // told apart byte by byte all the same.
 std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {
@@ -20,43 +23,70 @@ std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {
     return hash;
 }
 
+bool Fits(int width, int height) {
+    GLint most = 0;
+    ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
+    return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_SIZE;
+}
+
 }  // namespace
 
-GLuint GlesImages::Acquire(GLubyte* bytes, std::size_t count, int width, int height, GlesProgram& program) {
+GlesPlacement GlesImages::Acquire(GLubyte* bytes, std::size_t count, int width, int height, GlesProgram& program) {
     const std::uint64_t hash = HashOf(bytes, count);
     for (Image& image : _images) {
         if (image.hash != hash || image.count != count || std::memcmp(image.bytes, bytes, count) != 0) continue;
         std::free(bytes);
         ++image.users;
-        return image.name;
+        return image.placement;
     }
-    const GLuint name = _Create(bytes, width, height, program);
-    _images.push_back(Image{name, hash, bytes, count, 1});
-    return name;
+    const GlesPlacement placement = _Place(width, height, program);
+    program.BindImage(placement.texture);
+    GLint alignment = 4;
+    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glTexSubImage2D(GL_TEXTURE_2D, 0, placement.x, placement.y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bytes);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    _images.push_back(Image{placement, hash, bytes, count, 1});
+    return placement;
 }
 
-GLuint GlesImages::_Create(GLubyte* bytes, int width, int height, GlesProgram& program) {
-    GLuint name = 0;
-    ::glGenTextures(1, &name);
-    program.BindImage(name);
+GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
+    if (!Fits(width, height)) return GlesPlacement{_CreateTexture(width, height, program), 0, 0, width, height, false};
+    int x = 0;
+    int y = 0;
+    for (Page& page : _pages) {
+        if (page.shelves.Place(width, height, &x, &y)) {
+            return GlesPlacement{page.texture, x, y, PAGE_SIZE, PAGE_SIZE, true};
+        }
+    }
+    _pages.push_back(Page{_CreateTexture(PAGE_SIZE, PAGE_SIZE, program), GlesShelves(PAGE_SIZE)});
+    _pages.back().shelves.Place(width, height, &x, &y);
+    return GlesPlacement{_pages.back().texture, x, y, PAGE_SIZE, PAGE_SIZE, true};
+}
+
+// Its texels are undefined until images are put in; only those are ever sampled.
+GLuint GlesImages::_CreateTexture(int width, int height, GlesProgram& program) {
+    GLuint texture = 0;
+    ::glGenTextures(1, &texture);
+    program.BindImage(texture);
     for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) ::glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
     for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
         ::glTexParameteri(GL_TEXTURE_2D, filter, GL_LINEAR);
     }
-    GLint alignment = 4;
-    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, bytes);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    return name;
+    ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    return texture;
 }
 
-void GlesImages::Release(GLuint image, GlesProgram& program) {
+void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
     for (std::size_t i = 0; i < _images.size(); ++i) {
         Image& held = _images[i];
-        if (held.name != image || --held.users > 0) continue;
-        program.ForgetImage(held.name);
-        ::glDeleteTextures(1, &held.name);
+        const GlesPlacement& at = held.placement;
+        if (at.texture != placement.texture || at.x != placement.x || at.y != placement.y) continue;
+        if (--held.users > 0) return;
+        if (!at.isInPage) {
+            program.ForgetImage(at.texture);
+            ::glDeleteTextures(1, &at.texture);
+        }
         std::free(held.bytes);
         _images.erase(_images.begin() + static_cast<std::ptrdiff_t>(i));
         return;

@@ -35,6 +35,8 @@ precision mediump float;
 uniform sampler2D sampler;
 uniform vec2 size;
 uniform float border;
+uniform vec2 offset;
+uniform vec2 textureSize;
 uniform vec2 wrap;
 uniform int isNearest;
 varying vec2 vTexCoord;
@@ -48,7 +50,7 @@ float Wrap(float c, float texels, float mode) {
 vec4 WrappedTexel() {
     vec2 texel = vec2(Wrap(vTexCoord.x, size.x, wrap.x), Wrap(vTexCoord.y, size.y, wrap.y)) * size;
     if (isNearest == 1) texel = floor(min(texel, size - 0.5)) + 0.5;
-    return texture2D(sampler, (texel + border) / (size + 2.0 * border));
+    return texture2D(sampler, (offset + texel + border) / textureSize);
 }
 void main() {
 #if TEXTURING == 1
@@ -81,7 +83,8 @@ float WrapMode(GLenum wrap) {
 
 bool GlesSampling::operator==(const GlesSampling& other) const {
     return image == other.image && width == other.width && height == other.height && border == other.border &&
-           wrapS == other.wrapS && wrapT == other.wrapT && isNearest == other.isNearest;
+           x == other.x && y == other.y && wrapS == other.wrapS && wrapT == other.wrapT &&
+           isNearest == other.isNearest;
 }
 
 bool GlesDrawState::operator==(const GlesDrawState& other) const {
@@ -132,6 +135,8 @@ void GlesProgram::_Use(int used) {
         variant.border = ::glGetUniformLocation(variant.program, "border");
         variant.wrap = ::glGetUniformLocation(variant.program, "wrap");
         variant.isNearest = ::glGetUniformLocation(variant.program, "isNearest");
+        variant.offset = ::glGetUniformLocation(variant.program, "offset");
+        variant.textureSize = ::glGetUniformLocation(variant.program, "textureSize");
         ::glUseProgram(variant.program);
         ::glUniform1i(::glGetUniformLocation(variant.program, "sampler"), 0);
     } else {
@@ -190,6 +195,8 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
     ::glUniform1f(variant.border, sampling.border);
     ::glUniform2f(variant.wrap, WrapMode(sampling.wrapS), WrapMode(sampling.wrapT));
     ::glUniform1i(variant.isNearest, sampling.isNearest ? 1 : 0);
+    ::glUniform2f(variant.offset, sampling.x, sampling.y);
+    ::glUniform2f(variant.textureSize, sampling.textureWidth, sampling.textureHeight);
 }
 
 void GlesProgram::Draw(const GlesDrawState& state, const GlesVertex* vertices, int count) {

@@ -21,17 +21,23 @@ struct GlesVertex {
 enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3 };
 
 // An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
-// transparent black around their `width` x `height` texels, and ES samples them linearly
-// with its edge clamp: mapping OpenGL 1.1's coordinates into the bordered image gives
-// GL_CLAMP's blend of the border into the outer half texel from the hardware's own filter.
-// Nearest filtering takes texel centres.
+// transparent black around their `width` x `height` texels, at (x, y) of an ES texture
+// (`image`) that may hold other images too, and ES samples them linearly: mapping OpenGL
+// 1.1's coordinates into the bordered image gives GL_CLAMP's blend of the border into the
+// outer half texel from the hardware's own filter, and the border keeps the filter from
+// reaching any neighbour. Nearest filtering takes texel centres.
 struct GlesSampling {
     GLuint image;
     float width, height;
     float border;
+    float x, y;
+    float textureWidth, textureHeight;
     GLenum wrapS, wrapT;
     bool isNearest;
     bool operator==(const GlesSampling& other) const;
+    // A texture coordinate (0 to 1 across the image, inside it) as one of the ES texture.
+    float MappedS(float s) const { return (x + border + s * width) / textureWidth; }
+    float MappedT(float t) const { return (y + border + t * height) / textureHeight; }
 };
 
 struct GlesDrawState {
@@ -57,7 +63,7 @@ public:
 private:
     struct Variant {
         GLuint program;
-        GLint size, border, wrap, isNearest;
+        GLint size, border, wrap, isNearest, offset, textureSize;
     };
     static constexpr int VARIANTS = 4;  // one for each GlesTexturing
 

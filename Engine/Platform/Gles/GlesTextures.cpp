@@ -56,7 +56,7 @@ void Convert(const GLubyte* in, int width, int height, GLenum format, int keptCh
 
 // OpenGL 1.1's defaults: repeated, minified through mipmaps (so incomplete until that changes).
 const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {
-    0, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
+    {0, 0, 0, 0, 0, false}, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
 
 GlesTextures::GlesTextures() : _textures(1, NEW_TEXTURE), _bound(0) {}
 
@@ -106,8 +106,8 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
         Convert(static_cast<const GLubyte*>(pixels), width, height, format, keptChannels, unpackAlignment, converted);
     }
     Texture& texture = _Bound();
-    const GLuint image = _images.Acquire(converted, bytes, width + 2 * BORDER, height + 2 * BORDER, program);
-    if (texture.image != 0) _images.Release(texture.image, program);
+    const GlesPlacement image = _images.Acquire(converted, bytes, width + 2 * BORDER, height + 2 * BORDER, program);
+    if (texture.image.texture != 0) _images.Release(texture.image, program);
     texture.image = image;
     texture.width = width;
     texture.height = height;
@@ -117,15 +117,14 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
 // Where the two filters differ the magnifying one is taken: the engine sets both alike.
 bool GlesTextures::Sampling(GlesSampling* sampling) const {
     const Texture& texture = _textures[_bound];
-    if (texture.image == 0 || texture.width == 0 || texture.height == 0) return false;
+    if (texture.image.texture == 0 || texture.width == 0 || texture.height == 0) return false;
     const bool isSingleTexel = texture.width == 1 && texture.height == 1;
     if (texture.minFilter != GL_NEAREST && texture.minFilter != GL_LINEAR && !isSingleTexel) return false;
-    *sampling = GlesSampling{texture.image,
-                             static_cast<float>(texture.width),
-                             static_cast<float>(texture.height),
-                             static_cast<float>(BORDER),
-                             texture.wrapS,
-                             texture.wrapT,
-                             texture.magFilter == GL_NEAREST};
+    const GlesPlacement& image = texture.image;
+    const auto f = [](int value) { return static_cast<float>(value); };
+    *sampling = GlesSampling{image.texture,      f(texture.width),        f(texture.height),
+                             f(BORDER),          f(image.x),              f(image.y),
+                             f(image.textureWidth), f(image.textureHeight), texture.wrapS,
+                             texture.wrapT,      texture.magFilter == GL_NEAREST};
     return true;
 }

@@ -25,7 +25,7 @@ public:
 
 private:
     struct Texture {
-        GLuint image;  // the ES texture, 0 until the first upload
+        GlesPlacement image;  // no texture until the first upload
         int width, height;
         GLenum wrapS, wrapT;
         GLenum minFilter, magFilter;
