@@ -1,7 +1,6 @@
 #include "GlesGlyphAtlas.h"
 
 #include <initializer_list>
-#include <vector>
 
 GlesGlyphAtlas::GlesGlyphAtlas() : _image(0), _generation(1), _shelves(SIZE) {}
 
@@ -16,8 +15,8 @@ bool GlesGlyphAtlas::Place(const GLubyte* pixels, int width, int height, int* x,
         for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
             ::glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
         }
-        const std::vector<GLubyte> empty(static_cast<std::size_t>(SIZE) * SIZE);
-        ::glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, SIZE, SIZE, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE, empty.data());
+        // Undefined until bitmaps are put in; only theirs are ever sampled.
+        ::glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, SIZE, SIZE, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE, nullptr);
     }
     program.BindImage(_image);
     GLint alignment = 4;

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int PAGE_SIZE = 2048;
-constexpr int LARGEST_IN_PAGE = PAGE_SIZE / 2;  // larger ones (the level picture) have a texture each
+constexpr int PAGE_TEXELS = 2048;
+constexpr int LARGEST_IN_PAGE = PAGE_TEXELS / 2;  // larger ones (the level picture) have a texture each
 
 // FNV-1a over eight bytes at a time (the level picture is megabytes); images of one hash are
 // told apart byte by byte all the same.
@@ -26,7 +26,7 @@ std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {
 bool Fits(int width, int height) {
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
-    return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_SIZE;
+    return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_TEXELS;
 }
 
 }  // namespace
@@ -56,12 +56,12 @@ GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
     int y = 0;
     for (Page& page : _pages) {
         if (page.shelves.Place(width, height, &x, &y)) {
-            return GlesPlacement{page.texture, x, y, PAGE_SIZE, PAGE_SIZE, true};
+            return GlesPlacement{page.texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
         }
     }
-    _pages.push_back(Page{_CreateTexture(PAGE_SIZE, PAGE_SIZE, program), GlesShelves(PAGE_SIZE)});
+    _pages.push_back(Page{_CreateTexture(PAGE_TEXELS, PAGE_TEXELS, program), GlesShelves(PAGE_TEXELS)});
     _pages.back().shelves.Place(width, height, &x, &y);
-    return GlesPlacement{_pages.back().texture, x, y, PAGE_SIZE, PAGE_SIZE, true};
+    return GlesPlacement{_pages.back().texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
 }
 
 // Its texels are undefined until images are put in; only those are ever sampled.
