@@ -1,13 +1,10 @@
 #include "GlesTextures.h"
 
-#include <cstdlib>
 #include <initializer_list>
 
 namespace {
 
 constexpr GLenum GL11_CLAMP = 0x2900;
-constexpr GLenum BGR = 0x80E0;
-constexpr GLenum BGRA = 0x80E1;
 constexpr GLint RGB8 = 0x8051;
 constexpr GLint RGBA8 = 0x8058;
 constexpr int BORDER = 1;
@@ -20,36 +17,11 @@ int KeptChannels(GLint internalFormat) {
     return 0;
 }
 
-int BytesPerPixel(GLenum format) {
-    if (format == GL_RGB || format == BGR) return 3;
-    return format == GL_RGBA || format == BGRA ? 4 : 0;
-}
-
 bool IsWrap(GLint value) { return value == GL11_CLAMP || value == GL_CLAMP_TO_EDGE || value == GL_REPEAT; }
 
 bool IsFilter(GLint value) {
     return value == GL_NEAREST || value == GL_LINEAR || value == GL_NEAREST_MIPMAP_NEAREST ||
            value == GL_LINEAR_MIPMAP_NEAREST || value == GL_NEAREST_MIPMAP_LINEAR || value == GL_LINEAR_MIPMAP_LINEAR;
-}
-
-// The pixels as RGBA inside a border of transparent black; alpha is opaque where the data
-// or the internal format has none.
-void Convert(const GLubyte* in, int width, int height, GLenum format, int keptChannels, int unpackAlignment,
-             GLubyte* out) {
-    const int bytes = BytesPerPixel(format);
-    const int inRow = (width * bytes + unpackAlignment - 1) / unpackAlignment * unpackAlignment;
-    const int outRow = (width + 2 * BORDER) * 4;
-    const bool isBgr = format == BGR || format == BGRA;
-    for (int row = 0; row < height; ++row) {
-        const GLubyte* from = in + static_cast<std::ptrdiff_t>(row) * inRow;
-        GLubyte* to = out + static_cast<std::ptrdiff_t>(row + BORDER) * outRow + BORDER * 4;
-        for (int column = 0; column < width; ++column, from += bytes, to += 4) {
-            to[0] = from[isBgr ? 2 : 0];
-            to[1] = from[1];
-            to[2] = from[isBgr ? 0 : 2];
-            to[3] = (bytes == 4 && keptChannels == 4) ? from[3] : 255;
-        }
-    }
 }
 
 }  // namespace
@@ -88,25 +60,22 @@ GLenum GlesTextures::SetParameter(GLenum name, GLint value) {
     }
 }
 
-// The converted copy is allocated without throwing: a picture too big for memory is
-// GL_OUT_OF_MEMORY, as desktop OpenGL answers it, and the texture keeps its old image.
+// A picture too big for memory is GL_OUT_OF_MEMORY, as desktop OpenGL answers it, and the
+// texture keeps its old image.
 GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
                             const GLvoid* pixels, int unpackAlignment, GlesProgram& program) {
     const int keptChannels = KeptChannels(internalFormat);
     if (keptChannels == 0) return GL_INVALID_VALUE;
-    if (BytesPerPixel(format) == 0 || type != GL_UNSIGNED_BYTE) return GL_INVALID_ENUM;
+    if (GlesUpload::BytesPerPixel(format) == 0 || type != GL_UNSIGNED_BYTE) return GL_INVALID_ENUM;
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
     if (width < 0 || height < 0 || width > most - 2 * BORDER || height > most - 2 * BORDER) return GL_INVALID_VALUE;
-    const std::size_t bytes =
-        static_cast<std::size_t>(width + 2 * BORDER) * static_cast<std::size_t>(height + 2 * BORDER) * 4;
-    auto* converted = static_cast<GLubyte*>(std::calloc(bytes, 1));
-    if (converted == nullptr) return GL_OUT_OF_MEMORY;
-    if (pixels != nullptr) {
-        Convert(static_cast<const GLubyte*>(pixels), width, height, format, keptChannels, unpackAlignment, converted);
-    }
+    const GlesUpload upload = {static_cast<const GLubyte*>(pixels), width, height, format, keptChannels,
+                               unpackAlignment};
+    GlesPlacement image = {};
+    const GLenum error = _images.Acquire(upload, program, &image);
+    if (error != GL_NO_ERROR) return error;
     Texture& texture = _Bound();
-    const GlesPlacement image = _images.Acquire(converted, bytes, width + 2 * BORDER, height + 2 * BORDER, program);
     if (texture.image.texture != 0) _images.Release(texture.image, program);
     texture.image = image;
     texture.width = width;
