@@ -209,42 +209,46 @@ def print_frame_table(title, results, startup, game):
           " drawing thread.")
 
 
-def measure_scale(game, probe, args, root):
+def measure_scale(programs, probe, args, root):
+    """Every program on each crowd level, alternated over the rounds as on Level02."""
     rows = []
     for babies in args.scale:
         levels = os.path.join(root, "crowd")
         os.makedirs(levels, exist_ok=True)
         subprocess.run([args.datagen, "--crowd", str(babies), levels], check=True)
         folder = make_folder(args.data, os.path.join(levels, f"Crowd{babies}"), root)
-        runs = []
-        for _ in range(args.rounds):
-            _, frames, _ = game.run(probe, folder, args.seconds, args.seconds + 300)
-            runs.append(steady_stats(frames, min(WARM_UP_SECONDS, args.seconds / 4)))
-        first_frame, _, _ = game.run(probe, folder, 0, 300)
-        stats = summarise(runs)
-        stats["babies"] = babies
-        stats["mines"] = 4 * babies
-        stats["first_frame_ms"] = first_frame * 1000.0
-        rows.append(stats)
-    print("\nScale: the game on crowd levels (babies wander, their mines lie fenced off out of reach)")
-    header = (f"{'babies':>6} {'mines':>6} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'CPU ms':>7} {'GL calls':>8} "
-              f"{'binds':>6} {'first frame ms':>14} {'µs/baby':>8} {'CPU µs/baby':>11}")
+        one_run = argparse.Namespace(**{**vars(args), "startup_runs": 1})
+        first_frames = measure_startup(programs, probe, folder, one_run)
+        results = measure_frames(programs, probe, folder, args)
+        for program in programs:
+            stats = results[program.name]
+            stats.update(program=program.name, babies=babies, mines=4 * babies,
+                         first_frame_ms=first_frames[program.name])
+            rows.append(stats)
+    print("\nScale: crowd levels (the game's babies wander and the peers' stand; the mines lie fenced off out of "
+          "reach)")
+    header = (f"{'program':<10} {'babies':>6} {'mines':>6} {'fps':>7} {'median ms':>9} {'p99 ms':>7} {'CPU ms':>7} "
+              f"{'GL calls':>8} {'binds':>6} {'first frame ms':>14} {'µs/baby':>8} {'CPU µs/baby':>11} "
+              f"{'fps ratio':>9}")
     print(header)
     print("-" * len(header))
-    previous = None
+    previous, game = {}, {}
     for row in rows:
-        added = lambda key: (1000.0 * (row[key] - previous[key]) / (row["babies"] - previous["babies"])
-                             if previous is not None else None)
+        before = previous.get(row["program"])
+        added = lambda key: (1000.0 * (row[key] - before[key]) / (row["babies"] - before["babies"])
+                             if before is not None else None)
         row["added_us_per_baby"] = added("median_ms")
         row["added_cpu_us_per_baby"] = added("cpu_ms_per_frame")
+        game.setdefault(row["babies"], row)  # the game runs first
+        ratio = game[row["babies"]]["fps"] / row["fps"] if row is not game[row["babies"]] and row["fps"] else None
         shown = lambda value: "" if value is None else f"{value:.1f}"
-        print(f"{row['babies']:>6} {row['mines']:>6} {row['fps']:>7.1f} {row['median_ms']:>9.2f} {row['p99_ms']:>7.2f} "
-              f"{row['cpu_ms_per_frame']:>7.2f} {row['gl_calls_per_frame']:>8.0f} {row['binds_per_frame']:>6.0f} "
-              f"{row['first_frame_ms']:>14.1f} {shown(row['added_us_per_baby']):>8} "
-              f"{shown(row['added_cpu_us_per_baby']):>11}")
-        previous = row
+        print(f"{row['program']:<10} {row['babies']:>6} {row['mines']:>6} {row['fps']:>7.1f} {row['median_ms']:>9.2f} "
+              f"{row['p99_ms']:>7.2f} {row['cpu_ms_per_frame']:>7.2f} {row['gl_calls_per_frame']:>8.0f} "
+              f"{row['binds_per_frame']:>6.0f} {row['first_frame_ms']:>14.1f} {shown(row['added_us_per_baby']):>8} "
+              f"{shown(row['added_cpu_us_per_baby']):>11} {'' if ratio is None else f'{ratio:.2f}':>9}")
+        previous[row["program"]] = row
     print("µs/baby, CPU µs/baby: added median frame time, and added CPU time per frame, per added baby (with its"
-          " four mines) since the row above.")
+          " four mines) since the program's row above. fps ratio: the game's fps over the program's.")
     return rows
 
 
@@ -295,7 +299,7 @@ def main():
         startup = measure_startup(programs, probe, folder, args)
         results = measure_frames(programs, probe, folder, args)
         print_frame_table("Frames (medians over the rounds)", results, startup, "game")
-        scale = measure_scale(programs[0], probe, args, root) if args.scale else []
+        scale = measure_scale(programs, probe, args, root) if args.scale else []
         if args.json:
             with open(args.json, "w") as out:
                 json.dump({"level": level, "seconds": args.seconds, "rounds": args.rounds, "frames": results,

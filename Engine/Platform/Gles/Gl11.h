@@ -4,6 +4,7 @@
 // matrix stacks, textures, blending, attribute push/pop, display lists of bitmaps and the
 // raster position. The calls live in namespace Gl11 so that they never clash with the GLES
 // library's functions of the same names; OpenGL.h brings them into the engine's scope.
+#include <string>
 
 typedef unsigned int GLenum;
 typedef unsigned char GLboolean;
@@ -114,6 +115,9 @@ typedef double GLclampd;
 #ifndef GL_INVALID_VALUE
 #define GL_INVALID_VALUE 0x0501
 #endif
+#ifndef GL_LESS
+#define GL_LESS 0x0201
+#endif
 #ifndef GL_LEQUAL
 #define GL_LEQUAL 0x0203
 #endif
@@ -219,6 +223,12 @@ typedef double GLclampd;
 #ifndef GL_RGBA
 #define GL_RGBA 0x1908
 #endif
+#ifndef GL_RGB8
+#define GL_RGB8 0x8051
+#endif
+#ifndef GL_RGBA8
+#define GL_RGBA8 0x8058
+#endif
 #ifndef GL_SCISSOR_TEST
 #define GL_SCISSOR_TEST 0x0C11
 #endif
@@ -311,6 +321,7 @@ void glGetFloatv(GLenum name, GLfloat* values);
 GLenum glGetError();
 const GLubyte* glGetString(GLenum name);
 void glFinish();
+void glFlush();
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, GLvoid* pixels);
 
 // The matrix stacks.
@@ -348,5 +359,12 @@ void glCallLists(GLsizei count, GLenum type, const GLvoid* lists);
 void glRasterPos2f(GLfloat x, GLfloat y);
 void glBitmap(GLsizei width, GLsizei height, GLfloat xOrigin, GLfloat yOrigin, GLfloat xMove, GLfloat yMove,
               const GLubyte* bitmap);
+
+// Not OpenGL: what tests, and anyone comparing the engine's calls with what it must make,
+// see of the subset.
+void RecordCalls();                 // starts recording the calls received, afresh
+std::string StopRecordingCalls();   // the calls since RecordCalls, one a line
+void SetBatching(bool isBatching);  // off: each glEnd draws at once, as the engine's calls come
+long DrawsIssued();                 // ES draws made so far
 
 }  // namespace Gl11

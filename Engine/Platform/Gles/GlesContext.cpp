@@ -1,18 +1,20 @@
 #include "GlesContext.h"
 
+#include <cmath>
+
 #include "Gl11.h"
 
 namespace {
 
 // The capabilities the engine switches, in the order of ServerState::enables; those that
-// ES 2 has too are passed on.
+// ES 2 has too are passed on, except blending, which each batch sets for itself.
 struct Capability {
     GLenum name;
     bool isInEs2;
     GLbitfield groups;  // besides GL_ENABLE_BIT
 };
 constexpr Capability KNOWN_CAPABILITIES[] = {
-    {GL_ALPHA_TEST, false, GL_COLOR_BUFFER_BIT}, {GL_BLEND, true, GL_COLOR_BUFFER_BIT},
+    {GL_ALPHA_TEST, false, GL_COLOR_BUFFER_BIT}, {GL_BLEND, false, GL_COLOR_BUFFER_BIT},
     {GL_CULL_FACE, true, 0},                     {GL_DEPTH_TEST, true, 0},
     {GL_DITHER, true, GL_COLOR_BUFFER_BIT},      {GL_FOG, false, 0},
     {GL_LIGHTING, false, GL_LIGHTING_BIT},       {GL_LINE_SMOOTH, false, 0},
@@ -45,6 +47,24 @@ int RowBytes(int width, int bytesPerPixel, int alignment) {
     return (width * bytesPerPixel + alignment - 1) / alignment * alignment;
 }
 
+// Colours are kept as given and clamped to [0, 1] where they are used; so are depths.
+float Clamped(float value) { return value < 0.0f ? 0.0f : (value > 1.0f ? 1.0f : value); }
+
+bool AreInsideImage(const GlesVertex* vertices, int count) {
+    for (int i = 0; i < count; ++i) {
+        const GlesVertex& vertex = vertices[i];
+        if (vertex.s < 0.0f || vertex.s > 1.0f || vertex.t < 0.0f || vertex.t > 1.0f) return false;
+    }
+    return true;
+}
+
+void CopyColor(const GlesVertex& from, GlesVertex* to) {
+    to->red = from.red;
+    to->green = from.green;
+    to->blue = from.blue;
+    to->alpha = from.alpha;
+}
+
 }  // namespace
 
 GlesContext& GlesContext::Current() {
@@ -60,6 +80,7 @@ GlesContext::GlesContext()
       _savedPixelStores(),
       _savedPixelStoreCount(0),
       _clearDepth(1.0f),
+      _pendingDepthClear(-1.0f),
       _depthFunction(GL_LESS),
       _frontFace(GL_CCW),
       _cullFace(GL_BACK),
@@ -70,11 +91,14 @@ GlesContext::GlesContext()
       _matrixMode(GL_MODELVIEW),
       _primitive(0),
       _vertexCount(-1),
-      _vertices(),
-      _triangles(),
+      _transform(),
+      _primitiveState(),
+      _quad(),
+      _firstVertex(),
+      _lastVertex(),
       _color{1, 1, 1, 1},
       _texCoord{0, 0},
-      _boundTexture(0) {
+      _isBatching(true) {
     _state.enables[DITHER_INDEX] = true;
     _state.blendSource = GL_ONE;
     _state.blendDestination = GL_ZERO;
@@ -85,8 +109,12 @@ GlesContext::GlesContext()
 void GlesContext::SetEnabled(GLenum capability, bool isEnabled) {
     const int index = CapabilityIndex(capability);
     if (index < 0) return SetError(GL_INVALID_ENUM);
-    _state.enables[static_cast<std::size_t>(index)] = isEnabled;
+    bool& enable = _state.enables[static_cast<std::size_t>(index)];
+    if (enable == isEnabled) return;
+    enable = isEnabled;
     if (!KNOWN_CAPABILITIES[index].isInEs2) return;
+    Flush();
+    if ((capability == GL_DEPTH_TEST || capability == GL_SCISSOR_TEST) && isEnabled) _ClearPendingDepth();
     if (isEnabled) {
         ::glEnable(capability);
     } else {
@@ -102,7 +130,6 @@ bool GlesContext::IsEnabled(GLenum capability) const {
 void GlesContext::BlendFunc(GLenum source, GLenum destination) {
     _state.blendSource = source;
     _state.blendDestination = destination;
-    ::glBlendFunc(source, destination);
 }
 
 void GlesContext::ClearColor(const std::array<float, 4>& color) {
@@ -110,16 +137,16 @@ void GlesContext::ClearColor(const std::array<float, 4>& color) {
     ::glClearColor(color[0], color[1], color[2], color[3]);
 }
 
-void GlesContext::ClearDepth(float depth) {
-    _clearDepth = depth < 0.0f ? 0.0f : (depth > 1.0f ? 1.0f : depth);
-    ::glClearDepthf(_clearDepth);
-}
+void GlesContext::ClearDepth(float depth) { _clearDepth = Clamped(depth); }
 
 void GlesContext::SetMode(GLenum name, GLenum value) {
     const int hint = HintIndex(name);
     if (hint >= 0) {
         _hints[static_cast<std::size_t>(hint)] = value;
-    } else if (name == GL_DEPTH_FUNC) {
+        return;
+    }
+    Flush();
+    if (name == GL_DEPTH_FUNC) {
         _depthFunction = value;
         ::glDepthFunc(value);
     } else if (name == GL_FRONT_FACE) {
@@ -134,11 +161,14 @@ void GlesContext::SetMode(GLenum name, GLenum value) {
 }
 
 void GlesContext::LineWidth(float width) {
+    Flush();
     _lineWidth = width;
     ::glLineWidth(width);
 }
 
 void GlesContext::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
+    if (x == _viewport[0] && y == _viewport[1] && width == _viewport[2] && height == _viewport[3]) return;
+    Flush();
     _viewport[0] = x;
     _viewport[1] = y;
     _viewport[2] = width;
@@ -206,10 +236,12 @@ bool GlesContext::GetIntegers(GLenum name, GLint* values) const {
         case GL_DEPTH_FUNC: *values = static_cast<GLint>(_depthFunction); return true;
         case GL_FRONT_FACE: *values = static_cast<GLint>(_frontFace); return true;
         case GL_CULL_FACE_MODE: *values = static_cast<GLint>(_cullFace); return true;
-        case GL_TEXTURE_BINDING_2D: *values = static_cast<GLint>(_boundTexture); return true;
+        case GL_TEXTURE_BINDING_2D: *values = static_cast<GLint>(_textures.Bound()); return true;
         case GL_MODELVIEW_STACK_DEPTH: *values = _modelView.Depth(); return true;
         case GL_MAX_MODELVIEW_STACK_DEPTH: *values = GlesMatrixStack::DEPTH; return true;
         case GL_VIEWPORT: for (int i = 0; i < 4; ++i) values[i] = _viewport[i]; return true;
+        case GL_UNPACK_ALIGNMENT: *values = _pixelStore.unpackAlignment; return true;
+        case GL_PACK_ALIGNMENT: *values = _pixelStore.packAlignment; return true;
         default: return false;
     }
 }
@@ -241,6 +273,7 @@ GLenum GlesContext::TakeError() {
 
 // ES 2 reads RGBA only: three-byte pixels are packed from it.
 void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels) {
+    Flush();
     if (format != GL_RGB) return ::glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, pixels);
     std::vector<GLubyte> rgba(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
     ::glPixelStorei(GL_PACK_ALIGNMENT, 4);
@@ -268,17 +301,53 @@ void GlesContext::PopMatrix() {
     if (!Matrices().Pop()) SetError(GL_STACK_UNDERFLOW);
 }
 
+// Nothing reads or writes the depth buffer while the depth test is off, so a depth clear
+// then waits until the test is switched on, and the next such clear replaces it.
+void GlesContext::Clear(GLbitfield mask) {
+    if ((mask & GL_DEPTH_BUFFER_BIT) != 0 && !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_SCISSOR_TEST)) {
+        _pendingDepthClear = _clearDepth;
+        mask &= ~static_cast<GLbitfield>(GL_DEPTH_BUFFER_BIT);
+    }
+    if (mask == 0) return;
+    Flush();
+    if ((mask & GL_DEPTH_BUFFER_BIT) != 0) ::glClearDepthf(_clearDepth);
+    ::glClear(mask);
+}
+
+void GlesContext::_ClearPendingDepth() {
+    if (_pendingDepthClear < 0.0f) return;
+    ::glClearDepthf(_pendingDepthClear);
+    ::glClear(GL_DEPTH_BUFFER_BIT);
+    _pendingDepthClear = -1.0f;
+}
+
+void GlesContext::Flush() { _batch.Flush(_program); }
+
 void GlesContext::Begin(GLenum mode) {
     if (_vertexCount >= 0) return SetError(GL_INVALID_OPERATION);
     if (mode != GL_QUADS && mode != GL_LINE_LOOP) return SetError(GL_INVALID_ENUM);
     _primitive = mode;
     _vertexCount = 0;
+    _transform = _Transform();
+    _primitiveState = _DrawState(mode == GL_QUADS ? GL_TRIANGLES : GL_LINES);
 }
 
 void GlesContext::Vertex(float x, float y) {
-    if (_vertexCount < 0 || _vertexCount == MOST_VERTICES) return;
-    _vertices[static_cast<std::size_t>(_vertexCount++)] =
-        GlesVertex{x, y, _texCoord[0], _texCoord[1], _color[0], _color[1], _color[2], _color[3]};
+    if (_vertexCount < 0) return;
+    const GlesMatrixStack::Matrix& m = _transform;
+    const GlesVertex vertex = {m[0] * x + m[4] * y + m[12], m[1] * x + m[5] * y + m[13],
+                               m[2] * x + m[6] * y + m[14], m[3] * x + m[7] * y + m[15],
+                               _texCoord[0], _texCoord[1],
+                               Clamped(_color[0]), Clamped(_color[1]), Clamped(_color[2]), Clamped(_color[3])};
+    if (_primitive == GL_QUADS) {
+        _AddQuadCorner(vertex);
+    } else if (_vertexCount == 0) {
+        _firstVertex = vertex;
+    } else {
+        _AddSegment(_lastVertex, vertex);
+    }
+    _lastVertex = vertex;
+    ++_vertexCount;
 }
 
 void GlesContext::TexCoord(float s, float t) {
@@ -290,105 +359,125 @@ void GlesContext::Color(const float color[4]) {
     for (int i = 0; i < 4; ++i) _color[i] = color[i];
 }
 
+// A line loop closes from its last vertex to its first; a quad left unfinished is dropped.
 void GlesContext::End() {
     if (_vertexCount < 0) return SetError(GL_INVALID_OPERATION);
-    if (_primitive == GL_QUADS) {
-        _DrawQuads();
-    } else if (_vertexCount >= 2) {
-        _program.Draw(GL_LINE_LOOP, _vertices.data(), _vertexCount, _Transform(),
-                      _IsTextured() ? GlesTexturing::MODULATE : GlesTexturing::NONE);
-    }
+    if (_primitive == GL_LINE_LOOP && _vertexCount >= 2) _AddSegment(_lastVertex, _firstVertex);
     _vertexCount = -1;
+    if (!_isBatching) Flush();
+}
+
+void GlesContext::SetBatching(bool isBatching) {
+    Flush();
+    _isBatching = isBatching;
 }
 
 // Each quad as two triangles; flat shading colours a quad with its last vertex's colour.
-void GlesContext::_DrawQuads() {
+void GlesContext::_AddQuadCorner(const GlesVertex& vertex) {
     static constexpr int CORNERS[6] = {0, 1, 2, 0, 2, 3};
-    const int quads = _vertexCount / 4;
-    for (int quad = 0; quad < quads; ++quad) {
-        const GlesVertex& last = _vertices[static_cast<std::size_t>(quad * 4 + 3)];
-        for (int i = 0; i < 6; ++i) {
-            GlesVertex vertex = _vertices[static_cast<std::size_t>(quad * 4 + CORNERS[i])];
-            if (_state.shadeModel == GL_FLAT) {
-                vertex.red = last.red;
-                vertex.green = last.green;
-                vertex.blue = last.blue;
-                vertex.alpha = last.alpha;
-            }
-            _triangles[static_cast<std::size_t>(quad * 6 + i)] = vertex;
+    const int corner = _vertexCount % 4;
+    _quad[static_cast<std::size_t>(corner)] = vertex;
+    if (corner != 3) return;
+    GlesVertex triangles[6];
+    for (int i = 0; i < 6; ++i) {
+        triangles[i] = _quad[static_cast<std::size_t>(CORNERS[i])];
+        if (_state.shadeModel == GL_FLAT) CopyColor(vertex, &triangles[i]);
+    }
+    _AddPrimitive(triangles, 6);
+}
+
+// A loop's segments as separate lines; flat shading colours each with the colour of the
+// vertex it goes to, the closing one with the first vertex's.
+void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
+    GlesVertex line[2] = {from, to};
+    if (_state.shadeModel == GL_FLAT) CopyColor(to, &line[0]);
+    _AddPrimitive(line, 2);
+}
+
+// A clamped, linearly filtered texture whose coordinates stay inside the image needs no
+// wrapping per fragment: the coordinates are mapped into the bordered image here. Where each
+// pixel centre falls on a texel centre, linear filtering takes that texel whole, which
+// nearest filtering does for less.
+void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
+    GlesDrawState state = _primitiveState;
+    GlesSampling& sampling = state.sampling;
+    if (state.texturing == GlesTexturing::MODULATE_WRAPPED && !sampling.isNearest && sampling.wrapS == GL_CLAMP &&
+        sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count)) {
+        state.texturing = GlesTexturing::MODULATE;
+        sampling.isNearest = _IsTexelPerPixel(vertices, count, sampling);
+        for (int i = 0; i < count; ++i) {
+            vertices[i].s = sampling.MappedS(vertices[i].s);
+            vertices[i].t = sampling.MappedT(vertices[i].t);
         }
     }
-    if (quads == 0) return;
-    _program.Draw(GL_TRIANGLES, _triangles.data(), quads * 6, _Transform(),
-                  _IsTextured() ? GlesTexturing::MODULATE : GlesTexturing::NONE);
+    _batch.Start(state, _program);
+    for (int i = 0; i < count; ++i) _batch.Add(vertices[i]);
+}
+
+// Texel centres on pixel centres: in window coordinates every vertex lies a whole number of
+// pixels (to within a rounding error far from any pixel centre) from its texel coordinates,
+// the same number for all of them.
+bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const {
+    constexpr float ROUNDING = 1.0f / 1024.0f;
+    float offsets[2] = {0.0f, 0.0f};
+    for (int i = 0; i < count; ++i) {
+        const GlesVertex& vertex = vertices[i];
+        if (vertex.w != 1.0f) return false;
+        const float window[2] = {(vertex.x + 1.0f) * 0.5f * static_cast<float>(_viewport[2]),
+                                 (vertex.y + 1.0f) * 0.5f * static_cast<float>(_viewport[3])};
+        const float texels[2] = {vertex.s * sampling.width, vertex.t * sampling.height};
+        for (int axis = 0; axis < 2; ++axis) {
+            const float offset = texels[axis] - window[axis];
+            if (i == 0) offsets[axis] = std::round(offset);
+            if (std::fabs(offset - offsets[axis]) > ROUNDING) return false;
+        }
+    }
+    return true;
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {
     return GlesMatrixStack::Product(_projection.Top(), _modelView.Top());
 }
 
-// A texture without an image leaves the colour as it is, as OpenGL 1.1 does.
-bool GlesContext::_IsTextured() const {
-    return IsEnabled(GL_TEXTURE_2D) && _boundTexture < _hasImage.size() && _hasImage[_boundTexture];
+// A texture that is incomplete leaves the colour as it is, as OpenGL 1.1 does.
+GlesDrawState GlesContext::_DrawState(GLenum mode) const {
+    GlesDrawState state = {mode,  GlesTexturing::NONE, GlesSampling(), IsEnabled(GL_BLEND), _state.blendSource,
+                           _state.blendDestination};
+    if (IsEnabled(GL_TEXTURE_2D) && _textures.Sampling(&state.sampling)) {
+        state.texturing = GlesTexturing::MODULATE_WRAPPED;
+    }
+    return state;
 }
 
-void GlesContext::BindTexture(GLuint name) {
-    _boundTexture = name;
-    ::glBindTexture(GL_TEXTURE_2D, name);
-}
-
-// GL_CLAMP becomes ES 2's edge clamp: at a texture's border desktop OpenGL blends in the
-// border colour, ES 2 repeats the edge texel.
 void GlesContext::TexParameter(GLenum name, GLint value) {
-    ::glTexParameteri(GL_TEXTURE_2D, name, value == GL_CLAMP ? GL_CLAMP_TO_EDGE : value);
+    const GLenum error = _textures.SetParameter(name, value);
+    if (error != GL_NO_ERROR) SetError(error);
 }
 
-// BGR and BGRA become RGB and RGBA, tightly packed; ES 2 wants the internal format to match.
-void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, const GLvoid* pixels) {
-    const bool hasAlpha = format == GL_BGRA_EXT || format == GL_RGBA;
-    const bool isBgr = format == GL_BGR_EXT || format == GL_BGRA_EXT;
-    const int bytesPerPixel = hasAlpha ? 4 : 3;
-    const GLenum esFormat = hasAlpha ? GL_RGBA : GL_RGB;
-    if (internalFormat != static_cast<GLint>(esFormat) && internalFormat != bytesPerPixel) {
-        return SetError(GL_INVALID_OPERATION);
-    }
-    const int inRow = RowBytes(width, bytesPerPixel, _pixelStore.unpackAlignment);
-    std::vector<GLubyte> converted(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-                                   static_cast<std::size_t>(bytesPerPixel));
-    const auto* in = static_cast<const GLubyte*>(pixels);
-    for (int row = 0; row < height && in != nullptr; ++row) {
-        for (int column = 0; column < width; ++column) {
-            const GLubyte* from = in + row * inRow + column * bytesPerPixel;
-            GLubyte* to = &converted[static_cast<std::size_t>((row * width + column) * bytesPerPixel)];
-            for (int channel = 0; channel < bytesPerPixel; ++channel) to[channel] = from[channel];
-            if (isBgr) {
-                to[0] = from[2];
-                to[2] = from[0];
-            }
-        }
-    }
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(esFormat), width, height, 0, esFormat, GL_UNSIGNED_BYTE,
-                   converted.data());
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, _pixelStore.unpackAlignment);
-    if (_boundTexture >= _hasImage.size()) _hasImage.resize(_boundTexture + 1);
-    _hasImage[_boundTexture] = true;
+void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                           const GLvoid* pixels) {
+    Flush();
+    const GLenum error =
+        _textures.Upload(internalFormat, width, height, format, type, pixels, _pixelStore.unpackAlignment, _program);
+    if (error != GL_NO_ERROR) SetError(error);
 }
 
 void GlesContext::CallLists(GLsizei count, const GLubyte* lists) {
-    _lists.CallLists(count, lists, _program, _viewport);
-    ::glBindTexture(GL_TEXTURE_2D, _boundTexture);
+    _lists.CallLists(count, lists, _batch, _program, _viewport, _DrawState(GL_TRIANGLES));
+    if (!_isBatching) Flush();
 }
 
 void GlesContext::RasterPos(float x, float y) {
     const GlesMatrixStack::Matrix transform = _Transform();
     float clip[4];
     for (int row = 0; row < 4; ++row) clip[row] = transform[row] * x + transform[4 + row] * y + transform[12 + row];
-    _lists.SetRasterPosition(clip, _viewport, _color);
+    const float color[4] = {Clamped(_color[0]), Clamped(_color[1]), Clamped(_color[2]), Clamped(_color[3])};
+    _lists.SetRasterPosition(clip, _viewport, color);
 }
 
 void GlesContext::Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
                          const GLubyte* bits) {
-    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _program, _viewport);
-    ::glBindTexture(GL_TEXTURE_2D, _boundTexture);
+    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _batch, _program, _viewport,
+                  _DrawState(GL_TRIANGLES));
+    if (!_isBatching) Flush();
 }

@@ -2,16 +2,20 @@
 // OpenGL 1.1's state as far as the engine uses it, kept over an OpenGL ES 2 context: what
 // ES 2 has is passed on, what it lacks (fixed-function enables, shade model, hints, point
 // size, matrix stacks, attribute stacks, immediate mode, BGR uploads) is kept here and
-// carried out by GlesProgram and GlesBitmapLists. One context per process, as the engine
-// makes one window.
+// carried out by GlesProgram, GlesTextures and GlesBitmapLists. Immediate mode's vertices
+// are transformed here and appended to one GlesBatch; blending and texturing reach ES only
+// when a batch is drawn. One context per process, as the engine makes one window.
 #include <GLES2/gl2.h>
 
 #include <array>
 #include <vector>
 
+#include "GlesBatch.h"
 #include "GlesBitmapLists.h"
+#include "GlesCallLog.h"
 #include "GlesMatrixStack.h"
 #include "GlesProgram.h"
+#include "GlesTextures.h"
 
 class GlesContext {
 public:
@@ -39,6 +43,8 @@ public:
     void SetError(GLenum error);
     GLenum TakeError();
     void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels);
+    void Clear(GLbitfield mask);
+    void Flush();  // draws what is batched
 
     void MatrixMode(GLenum mode) { _matrixMode = mode; }
     GlesMatrixStack& Matrices();  // the stack that glMatrixMode chose
@@ -51,11 +57,16 @@ public:
     void TexCoord(float s, float t);
     void Color(const float color[4]);
 
-    void BindTexture(GLuint name);
+    void GenTextures(GLsizei count, GLuint* names) { _textures.Generate(count, names); }
+    void BindTexture(GLuint name) { _textures.Bind(name); }
     void TexParameter(GLenum name, GLint value);
-    void TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, const GLvoid* pixels);
+    void TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                  const GLvoid* pixels);
 
     GlesBitmapLists& Lists() { return _lists; }
+    GlesCallLog& CallLog() { return _callLog; }
+    void SetBatching(bool isBatching);
+    long DrawsIssued() const { return _program.DrawsIssued(); }
     void CallLists(GLsizei count, const GLubyte* lists);
     void RasterPos(float x, float y);
     void Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
@@ -64,7 +75,6 @@ public:
 private:
     static constexpr int CAPABILITIES = 18;
     static constexpr int ATTRIBUTE_DEPTH = 16;
-    static constexpr int MOST_VERTICES = 1024;
 
     // What glPushAttrib saves: the enables, the colour-buffer and the lighting groups.
     struct ServerState {
@@ -82,8 +92,12 @@ private:
 
     void _Apply(const ServerState& state, GLbitfield mask);
     GlesMatrixStack::Matrix _Transform() const;
-    bool _IsTextured() const;
-    void _DrawQuads();
+    GlesDrawState _DrawState(GLenum mode) const;
+    void _ClearPendingDepth();
+    void _AddQuadCorner(const GlesVertex& vertex);
+    void _AddSegment(const GlesVertex& from, const GlesVertex& to);
+    void _AddPrimitive(GlesVertex* vertices, int count);
+    bool _IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const;
 
     ServerState _state;
     std::array<SavedState, ATTRIBUTE_DEPTH> _savedStates;
@@ -92,6 +106,7 @@ private:
     std::array<GlesPixelStore, ATTRIBUTE_DEPTH> _savedPixelStores;
     int _savedPixelStoreCount;
     float _clearDepth;
+    float _pendingDepthClear;  // the value of a depth clear not yet made; -1 for none
     GLenum _depthFunction, _frontFace, _cullFace;
     std::array<GLenum, 5> _hints;
     float _lineWidth;
@@ -103,14 +118,18 @@ private:
     GlesMatrixStack _projection;
 
     GLenum _primitive;
-    int _vertexCount;
-    std::array<GlesVertex, MOST_VERTICES> _vertices;
-    std::array<GlesVertex, MOST_VERTICES / 4 * 6> _triangles;
+    int _vertexCount;  // -1 outside glBegin/glEnd
+    GlesMatrixStack::Matrix _transform;  // projection times model-view, fixed at glBegin
+    GlesDrawState _primitiveState;       // also fixed at glBegin
+    std::array<GlesVertex, 4> _quad;
+    GlesVertex _firstVertex, _lastVertex;  // of a line loop
     float _color[4];
     float _texCoord[2];
 
-    GLuint _boundTexture;
-    std::vector<bool> _hasImage;  // by texture name
+    GlesTextures _textures;
     GlesProgram _program;
+    GlesBatch _batch;
     GlesBitmapLists _lists;
+    GlesCallLog _callLog;
+    bool _isBatching;
 };

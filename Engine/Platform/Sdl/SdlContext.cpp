@@ -63,8 +63,10 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
 
 // A display lost before or during the swap ends the game here: the next frame's drawing
 // would ask the dead display for the window's size and clear a buffer of whatever came back.
+// The flush hands our OpenGL 1.1's batched drawing to ES before the frame is shown.
 void Platform::SwapBuffers(DeviceContextHandle dc) {
     SDL_Window* window = SdlWindowOf(dc);
+    glFlush();
     if (window != nullptr && !TheSdlState().isWindowClosed) SDL_GL_SwapWindow(window);
     CheckDisplay();
 }

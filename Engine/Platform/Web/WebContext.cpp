@@ -7,6 +7,7 @@
 #include <emscripten/html5.h>
 
 #include "../../AssertionFailure.h"
+#include "../OpenGL.h"
 #include "../Platform.h"
 #include "../WindowsConstants.h"
 #include "WebState.h"
@@ -68,6 +69,7 @@ void CheckContext() {
 
 void Platform::SwapBuffers(DeviceContextHandle dc) {
     if (dc == nullptr || dc != TheWindowHandle()) return;
+    glFlush();  // our OpenGL 1.1's batched drawing, into the frame before it is shown
     TheWebState().isFrameShown = true;
     TellPageFrameIsPresented();
     WaitForNextAnimationFrame();

@@ -1,0 +1,64 @@
+#pragma once
+// The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
+// transparent black. Textures whose uploads are byte for byte the same (same bytes, same
+// format and size) share one image, and small images share a few large ES textures (pages), so that
+// drawing one sprite after another changes no ES state: a crowd of babies with their hearts,
+// and a hundred mines of one strip, draw as one batch. A texture given a new upload leaves
+// the image it shared to the others (copy on write); an image nobody uses any more is
+// forgotten, and its own ES texture deleted (its room in a page stays taken).
+#include <GLES2/gl2.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "GlesProgram.h"
+#include "GlesShelves.h"
+
+// An upload as glTexImage2D received it, in one of the formats the subset takes.
+struct GlesUpload {
+    const GLubyte* pixels;  // none: transparent black
+    int width, height;
+    GLenum format;          // GL_RGB, GL_RGBA, GL_BGR_EXT or GL_BGRA_EXT
+    int keptChannels;       // 3 when the internal format drops alpha, else 4
+    int unpackAlignment;
+    static int BytesPerPixel(GLenum format);  // 0 for a format not taken
+    std::size_t RowBytes() const;             // padded to the alignment
+    std::size_t Bytes() const;                // of the pixels
+    bool IsLike(const GlesUpload& other) const;  // all but the pixels
+};
+
+struct GlesPlacement {
+    GLuint texture;  // 0: none
+    int x, y;        // of the image in the texture
+    int textureWidth, textureHeight;
+    bool isInPage;
+};
+
+class GlesImages {
+public:
+    // Where the image of an upload lies: with that of an upload of the same bytes, or in a
+    // page, or in a texture of its own. The copies it makes are allocated without throwing:
+    // an image too big for memory is GL_OUT_OF_MEMORY.
+    GLenum Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement);
+    void Release(const GlesPlacement& placement, GlesProgram& program);
+
+private:
+    struct Image {
+        GlesPlacement placement;
+        GlesUpload upload;  // its pixels a copy, from malloc, for telling uploads of one hash apart
+        std::uint64_t hash;
+        int users;
+    };
+    struct Page {
+        GLuint texture;
+        GlesShelves shelves;
+    };
+
+    static GLubyte* _Converted(const GlesUpload& upload);
+    GlesPlacement _Place(int width, int height, GlesProgram& program);
+    static GLuint _CreateTexture(int width, int height, GlesProgram& program);
+
+    std::vector<Image> _images;
+    std::vector<Page> _pages;
+};
