@@ -16,13 +16,18 @@ void RequestPixelFormat(const SdlPixelFormat& format) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, format.depthBits);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, format.stencilBits);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, format.isDoubleBuffered ? 1 : 0);
+    // Where SDL backs the window's surface with a renderer (Wayland), the plaque's, that
+    // renderer is the one for the kind of context asked for here: one for another kind would
+    // make the window anew for its own kind and leave its attributes for the game's context.
 #if defined(CRIBBLESTORM_GLES2)
-    // The engine's OpenGL 1.1 subset over ES 2, as the browser runs it, for testing it here.
+    // The engine's OpenGL 1.1 subset over ES 2, as the browser runs it.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "opengles2");
 #else
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "opengl");
 #endif
 }
 
