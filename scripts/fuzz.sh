@@ -2,8 +2,8 @@
 # Builds the libFuzzer targets (preset fuzz) and runs them side by side, each for the given
 # number of seconds (default 60), starting from its seed corpus in tests/fuzz/corpus/<target>.
 # New inputs go to build-fuzz/corpus/<target>, each run's output to build-fuzz/<target>.log,
-# a crashing input to build-fuzz/crashes/. Fails when any target finds a crash. Further arguments go to
-# libFuzzer (for example -jobs=2 -workers=2).
+# a crashing input to build-fuzz/crashes/. Fails when any target finds a crash. Further
+# arguments go to libFuzzer (for example -jobs=2 -workers=2).
 # Usage: scripts/fuzz.sh [seconds] [libFuzzer arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
