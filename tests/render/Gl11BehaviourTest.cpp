@@ -1,6 +1,7 @@
 // What OpenGL 1.1 does with the renderer's calls where a lesser implementation could cut a
-// corner: clamped edges, texels on pixels, long primitives, colour clamping, incomplete
-// textures, flat lines, internal formats, depth clears and textures uploaded alike. Read back
+// corner: clamped edges, texels on pixels, long primitives, colour clamping, blending over
+// opaque pictures, incomplete textures, flat lines, internal formats, depth clears and
+// textures uploaded alike. Read back
 // pixel by pixel, through whichever OpenGL the program is built with. (An upload that memory
 // cannot hold is RendererTest's.)
 #include <gtest/gtest.h>
@@ -112,6 +113,25 @@ TEST_F(Gl11BehaviourTest, ColoursAboveOneAreClampedBeforeTheyModulate) {
     const GLuint quarter = MakeTexture(1, 1, GL_RGBA, GL_BGRA_EXT, {255, 255, 255, 64}, GL_NEAREST);
     DrawTextured(quarter, Vec2(30, 10), Vec2(40, 20), Color(1, 1, 1, 2));
     EXPECT_EQ(ReadPixel(35, 15), (Pixel{64, 64, 64}));
+}
+
+// Alpha blending over a background of 100: a picture without alpha drawn texel for pixel is
+// opaque, and blends where the colour's alpha is one half, in the same batch; so does a
+// picture whose alpha is one half. Magnified over black with that colour, such a picture's
+// clamped edges fade into the border's black at half alpha: its border is opaque.
+TEST_F(Gl11BehaviourTest, PicturesWithoutAlphaAreOpaqueToTheirBordersAndTheRestBlends) {
+    const GLuint background = MakeTexture(1, 1, GL_RGB, GL_BGR_EXT, {100, 100, 100}, GL_NEAREST);
+    DrawTextured(background, Vec2(0, 0), Vec2(100, 100), Color::WHITE);
+    const GLuint light = MakeTexture(4, 4, GL_RGB, GL_BGR_EXT, std::vector<GLubyte>(4 * 4 * 3, 200));
+    DrawTextured(light, Vec2(10, 10), Vec2(14, 14), Color::WHITE);
+    DrawTextured(light, Vec2(20, 10), Vec2(24, 14), Color(1, 1, 1, 0.5f));
+    const std::vector<GLubyte> halfAlpha = {200, 200, 200, 128, 200, 200, 200, 128};
+    DrawTextured(MakeTexture(2, 1, GL_RGBA, GL_BGRA_EXT, halfAlpha), Vec2(30, 10), Vec2(32, 11), Color::WHITE);
+    DrawTextured(light, Vec2(200, 10), Vec2(264, 74), Color(1, 1, 1, 0.5f));
+    EXPECT_EQ(ReadPixel(12, 12), (Pixel{200, 200, 200}));
+    EXPECT_NEAR(ReadPixel(22, 12).red, 150, 1);
+    EXPECT_NEAR(ReadPixel(31, 10).red, 150, 1);
+    EXPECT_NEAR(ReadPixel(200, 40).red, 100 * TextureShare(0, 64, 4), 1.5);
 }
 
 // A texture without its image, or whose minifying filter wants mipmaps it lacks, leaves the

@@ -6,15 +6,19 @@ constexpr std::size_t FIRST_CAPACITY = 6 * 4096;  // vertices: a frame of Level0
 
 }  // namespace
 
-GlesBatch::GlesBatch() : _state(), _vertices() { _vertices.reserve(FIRST_CAPACITY); }
+GlesBatch::GlesBatch() : _state(), _vertices(), _isEveryAlphaOne(true) { _vertices.reserve(FIRST_CAPACITY); }
 
 void GlesBatch::Start(const GlesDrawState& state, GlesProgram& program) {
     if (!_vertices.empty() && state != _state) Flush(program);
     _state = state;
 }
 
+// Blending that can change no pixel is left off: it costs a read of every pixel drawn.
 void GlesBatch::Flush(GlesProgram& program) {
     if (_vertices.empty()) return;
-    program.Draw(_state, _vertices.data(), static_cast<int>(_vertices.size()));
+    GlesDrawState drawn = _state;
+    drawn.isBlended = !_state.IsBlendingVoid(_isEveryAlphaOne);
+    program.Draw(drawn, _vertices.data(), static_cast<int>(_vertices.size()));
     _vertices.clear();
+    _isEveryAlphaOne = true;
 }

@@ -11,10 +11,14 @@ public:
     GlesBatch();
     // The state of the primitive about to be appended; draws the stream first if it differs.
     void Start(const GlesDrawState& state, GlesProgram& program);
-    void Add(const GlesVertex& vertex) { _vertices.push_back(vertex); }
+    void Add(const GlesVertex& vertex) {
+        _vertices.push_back(vertex);
+        _isEveryAlphaOne = _isEveryAlphaOne && vertex.alpha == 1.0f;
+    }
     void Flush(GlesProgram& program);
 
 private:
     GlesDrawState _state;
     std::vector<GlesVertex> _vertices;
+    bool _isEveryAlphaOne;
 };

@@ -32,6 +32,14 @@ bool Fits(int width, int height) {
     return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_TEXELS;
 }
 
+// OpenGL 1.1 gives the border colour the texture's format: without alpha, it is opaque black.
+void MakeBorderOpaque(GLubyte* out, int width, int height) {
+    for (int row = 0; row < height; ++row) {
+        const int step = row == 0 || row == height - 1 ? 1 : width - 1;
+        for (int column = 0; column < width; column += step) out[(row * width + column) * 4 + 3] = 255;
+    }
+}
+
 }  // namespace
 
 int GlesUpload::BytesPerPixel(GLenum format) {
@@ -97,7 +105,9 @@ GLubyte* GlesImages::_Converted(const GlesUpload& upload) {
     const int width = upload.width;
     const std::size_t outRow = static_cast<std::size_t>(width + 2 * BORDER) * 4;
     auto* out = static_cast<GLubyte*>(std::calloc(outRow * static_cast<std::size_t>(upload.height + 2 * BORDER), 1));
-    if (out == nullptr || upload.pixels == nullptr) return out;
+    if (out == nullptr) return out;
+    if (upload.keptChannels == 3) MakeBorderOpaque(out, width + 2 * BORDER, upload.height + 2 * BORDER);
+    if (upload.pixels == nullptr) return out;
     const int bytes = GlesUpload::BytesPerPixel(upload.format);
     const std::size_t inRow = upload.RowBytes();
     const bool isBgr = upload.format == BGR || upload.format == BGRA;

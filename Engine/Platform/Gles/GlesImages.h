@@ -1,6 +1,6 @@
 #pragma once
 // The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
-// transparent black. Textures whose uploads are byte for byte the same (same bytes, same
+// black, transparent where the image keeps alpha. Textures whose uploads are byte for byte the same (same bytes, same
 // format and size) share one image, and small images share a few large ES textures (pages), so that
 // drawing one sprite after another changes no ES state: a crowd of babies with their hearts,
 // and a hundred mines of one strip, draw as one batch. A texture given a new upload leaves

@@ -21,7 +21,7 @@ struct GlesVertex {
 enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3 };
 
 // An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
-// transparent black around their `width` x `height` texels, at (x, y) of an ES texture
+// black, transparent where the image keeps alpha, around their `width` x `height` texels, at (x, y) of an ES texture
 // (`image`) that may hold other images too, and ES samples them linearly: mapping OpenGL
 // 1.1's coordinates into the bordered image gives GL_CLAMP's blend of the border into the
 // outer half texel from the hardware's own filter, and the border keeps the filter from
@@ -34,6 +34,7 @@ struct GlesSampling {
     float textureWidth, textureHeight;
     GLenum wrapS, wrapT;
     bool isNearest;
+    bool isOpaque;  // every texel's alpha is 1, the border's too
     bool operator==(const GlesSampling& other) const;
     // A texture coordinate (0 to 1 across the image, inside it) as one of the ES texture.
     float MappedS(float s) const { return (x + border + s * width) / textureWidth; }
@@ -48,6 +49,9 @@ struct GlesDrawState {
     GLenum blendSource, blendDestination;
     bool operator==(const GlesDrawState& other) const;
     bool operator!=(const GlesDrawState& other) const { return !(*this == other); }
+    // Whether blending can change no pixel this state draws, given whether every vertex
+    // colour's alpha is 1.
+    bool IsBlendingVoid(bool isEveryAlphaOne) const;
 };
 
 class GlesProgram {

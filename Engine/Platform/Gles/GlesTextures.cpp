@@ -28,7 +28,7 @@ bool IsFilter(GLint value) {
 
 // OpenGL 1.1's defaults: repeated, minified through mipmaps (so incomplete until that changes).
 const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {
-    {0, 0, 0, 0, 0, false}, 0, 0, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
+    {0, 0, 0, 0, 0, false}, 0, 0, false, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
 
 GlesTextures::GlesTextures() : _textures(1, NEW_TEXTURE), _bound(0) {}
 
@@ -80,6 +80,7 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
     texture.image = image;
     texture.width = width;
     texture.height = height;
+    texture.isOpaque = keptChannels == 3;
     return GL_NO_ERROR;
 }
 
@@ -94,6 +95,7 @@ bool GlesTextures::Sampling(GlesSampling* sampling) const {
     *sampling = GlesSampling{image.texture,      f(texture.width),        f(texture.height),
                              f(BORDER),          f(image.x),              f(image.y),
                              f(image.textureWidth), f(image.textureHeight), texture.wrapS,
-                             texture.wrapT,      texture.magFilter == GL_NEAREST};
+                             texture.wrapT,      texture.magFilter == GL_NEAREST,
+                             texture.isOpaque};
     return true;
 }

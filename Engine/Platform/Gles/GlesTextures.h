@@ -27,6 +27,7 @@ private:
     struct Texture {
         GlesPlacement image;  // no texture until the first upload
         int width, height;
+        bool isOpaque;  // kept without alpha
         GLenum wrapS, wrapT;
         GLenum minFilter, magFilter;
     };
