@@ -9,12 +9,13 @@ namespace {
 constexpr GLenum BGR = 0x80E0;
 constexpr GLenum BGRA = 0x80E1;
 constexpr int BORDER = 1;
-constexpr int PAGE_TEXELS = 2048;
-constexpr int LARGEST_IN_PAGE = PAGE_TEXELS / 2;  // larger ones (the level picture) have a texture each
+// A page is as large as the sprites of a level need: ES drivers clear a new texture's memory,
+// which for a page of 2048 texels took longer than the level's sprites did.
+constexpr int PAGE_TEXELS = 1024;
 
 // FNV-1a over eight bytes at a time (the level picture is megabytes); images of one hash are
 // told apart byte by byte all the same.
-std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {  // count 0: bytes may be null
+std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {
     std::uint64_t hash = 14695981039346656037ull;
     std::size_t i = 0;
     for (; i + 8 <= count; i += 8) {
@@ -26,10 +27,37 @@ std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {  // count 0: byt
     return hash;
 }
 
+std::size_t TexelBytes(int width, int height) {
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+}
+
 bool Fits(int width, int height) {
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
-    return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_TEXELS;
+    return width <= PAGE_TEXELS && height <= PAGE_TEXELS && most >= PAGE_TEXELS;
+}
+
+// One row of pixels as RGBA, the layout fixed at compile time so that each texel is one store.
+template <int BYTES, bool IS_BGR, bool KEEPS_ALPHA>
+void ConvertRow(const GLubyte* from, GLubyte* to, int width) {
+    for (int column = 0; column < width; ++column, from += BYTES, to += 4) {
+        to[0] = from[IS_BGR ? 2 : 0];
+        to[1] = from[1];
+        to[2] = from[IS_BGR ? 0 : 2];
+        to[3] = KEEPS_ALPHA ? from[3] : 255;
+    }
+}
+
+using RowConverter = void (*)(const GLubyte*, GLubyte*, int);
+
+// Alpha is opaque where the data or the internal format has none.
+RowConverter RowConverterFor(const GlesUpload& upload) {
+    const bool isBgr = upload.format == BGR || upload.format == BGRA;
+    if (GlesUpload::BytesPerPixel(upload.format) == 3) {
+        return isBgr ? ConvertRow<3, true, false> : ConvertRow<3, false, false>;
+    }
+    if (upload.keptChannels != 4) return isBgr ? ConvertRow<4, true, false> : ConvertRow<4, false, false>;
+    return isBgr ? ConvertRow<4, true, true> : ConvertRow<4, false, true>;
 }
 
 }  // namespace
@@ -45,74 +73,62 @@ std::size_t GlesUpload::RowBytes() const {
     return (row + alignment - 1) / alignment * alignment;
 }
 
-std::size_t GlesUpload::Bytes() const {
-    return pixels == nullptr ? 0 : RowBytes() * static_cast<std::size_t>(height);
-}
-
-bool GlesUpload::IsLike(const GlesUpload& other) const {
-    return width == other.width && height == other.height && format == other.format &&
-           keptChannels == other.keptChannels && unpackAlignment == other.unpackAlignment &&
-           (pixels == nullptr) == (other.pixels == nullptr);
-}
-
+// The converted texels are kept for telling the next uploads apart: no copy of the upload's
+// own bytes is needed.
 GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement) {
-    const std::size_t count = upload.Bytes();
-    const std::uint64_t hash = HashOf(upload.pixels, count);
-    for (Image& image : _images) {
-        if (image.hash != hash || !image.upload.IsLike(upload)) continue;
-        if (count > 0 && std::memcmp(image.upload.pixels, upload.pixels, count) != 0) continue;
-        ++image.users;
-        *placement = image.placement;
+    Image wanted = {{}, _Converted(upload), upload.width + 2 * BORDER, upload.height + 2 * BORDER, 0, false, 1};
+    if (wanted.texels == nullptr) return GL_OUT_OF_MEMORY;
+    if (Image* twin = _Twin(wanted)) {
+        std::free(wanted.texels);
+        ++twin->users;
+        *placement = twin->placement;
         return GL_NO_ERROR;
     }
-    auto* kept = static_cast<GLubyte*>(std::malloc(count > 0 ? count : 1));
-    GLubyte* converted = _Converted(upload);
-    if (kept == nullptr || converted == nullptr) {
-        std::free(kept);
-        std::free(converted);
-        return GL_OUT_OF_MEMORY;
-    }
-    if (count > 0) std::memcpy(kept, upload.pixels, count);
-    const int width = upload.width + 2 * BORDER;
-    const int height = upload.height + 2 * BORDER;
-    *placement = _Place(width, height, program);
-    program.BindImage(placement->texture);
+    wanted.placement = _Place(wanted.width, wanted.height, program);
+    program.BindImage(wanted.placement.texture);
     GLint alignment = 4;
     ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexSubImage2D(GL_TEXTURE_2D, 0, placement->x, placement->y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
-                      converted);
+    ::glTexSubImage2D(GL_TEXTURE_2D, 0, wanted.placement.x, wanted.placement.y, wanted.width, wanted.height, GL_RGBA,
+                      GL_UNSIGNED_BYTE, wanted.texels);
     ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    std::free(converted);
-    GlesUpload copy = upload;
-    copy.pixels = count > 0 ? kept : nullptr;
-    if (count == 0) std::free(kept);
-    _images.push_back(Image{*placement, copy, hash, 1});
+    _images.push_back(wanted);
+    *placement = wanted.placement;
     return GL_NO_ERROR;
 }
 
-// The pixels as RGBA inside the border; alpha is opaque where the data or the internal format
-// has none.
+// The pixels as RGBA inside the border.
 GLubyte* GlesImages::_Converted(const GlesUpload& upload) {
-    const int width = upload.width;
-    const std::size_t outRow = static_cast<std::size_t>(width + 2 * BORDER) * 4;
+    const std::size_t outRow = static_cast<std::size_t>(upload.width + 2 * BORDER) * 4;
     auto* out = static_cast<GLubyte*>(std::calloc(outRow * static_cast<std::size_t>(upload.height + 2 * BORDER), 1));
     if (out == nullptr || upload.pixels == nullptr) return out;
-    const int bytes = GlesUpload::BytesPerPixel(upload.format);
+    const RowConverter convertRow = RowConverterFor(upload);
     const std::size_t inRow = upload.RowBytes();
-    const bool isBgr = upload.format == BGR || upload.format == BGRA;
-    const bool keepsAlpha = bytes == 4 && upload.keptChannels == 4;
     for (int row = 0; row < upload.height; ++row) {
-        const GLubyte* from = upload.pixels + static_cast<std::size_t>(row) * inRow;
-        GLubyte* to = out + static_cast<std::size_t>(row + BORDER) * outRow + BORDER * 4;
-        for (int column = 0; column < width; ++column, from += bytes, to += 4) {
-            to[0] = from[isBgr ? 2 : 0];
-            to[1] = from[1];
-            to[2] = from[isBgr ? 0 : 2];
-            to[3] = keepsAlpha ? from[3] : 255;
-        }
+        convertRow(upload.pixels + static_cast<std::size_t>(row) * inRow,
+                   out + static_cast<std::size_t>(row + BORDER) * outRow + BORDER * 4, upload.width);
     }
     return out;
+}
+
+std::uint64_t GlesImages::_HashOf(Image& image) {
+    if (!image.isHashed) {
+        image.hash = HashOf(image.texels, TexelBytes(image.width, image.height));
+        image.isHashed = true;
+    }
+    return image.hash;
+}
+
+// The image that already has these texels. Only images of one size are hashed and compared,
+// so a picture of a size no other has (the level's) is never read again.
+GlesImages::Image* GlesImages::_Twin(Image& wanted) {
+    for (Image& image : _images) {
+        if (image.width != wanted.width || image.height != wanted.height || _HashOf(image) != _HashOf(wanted)) {
+            continue;
+        }
+        if (std::memcmp(image.texels, wanted.texels, TexelBytes(wanted.width, wanted.height)) == 0) return &image;
+    }
+    return nullptr;
 }
 
 GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
@@ -152,7 +168,7 @@ void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
             program.ForgetImage(at.texture);
             ::glDeleteTextures(1, &at.texture);
         }
-        std::free(const_cast<GLubyte*>(held.upload.pixels));
+        std::free(held.texels);
         _images.erase(_images.begin() + static_cast<std::ptrdiff_t>(i));
         return;
     }

@@ -1,11 +1,11 @@
 #pragma once
 // The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
-// transparent black. Textures whose uploads are byte for byte the same (same bytes, same
-// format and size) share one image, and small images share a few large ES textures (pages), so that
-// drawing one sprite after another changes no ES state: a crowd of babies with their hearts,
-// and a hundred mines of one strip, draw as one batch. A texture given a new upload leaves
-// the image it shared to the others (copy on write); an image nobody uses any more is
-// forgotten, and its own ES texture deleted (its room in a page stays taken).
+// transparent black. Uploads that come out as the same texels share one image, and small
+// images share a few ES textures (pages), so that drawing one sprite after another changes no
+// ES state: a crowd of babies with their hearts, and a hundred mines of one strip, draw as one
+// batch. A texture given a new upload leaves the image it shared to the others (copy on
+// write); an image nobody uses any more is forgotten, and its own ES texture deleted (its room
+// in a page stays taken).
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -24,8 +24,6 @@ struct GlesUpload {
     int unpackAlignment;
     static int BytesPerPixel(GLenum format);  // 0 for a format not taken
     std::size_t RowBytes() const;             // padded to the alignment
-    std::size_t Bytes() const;                // of the pixels
-    bool IsLike(const GlesUpload& other) const;  // all but the pixels
 };
 
 struct GlesPlacement {
@@ -37,17 +35,19 @@ struct GlesPlacement {
 
 class GlesImages {
 public:
-    // Where the image of an upload lies: with that of an upload of the same bytes, or in a
-    // page, or in a texture of its own. The copies it makes are allocated without throwing:
-    // an image too big for memory is GL_OUT_OF_MEMORY.
+    // Where the image of an upload lies: with an image of the same texels, or in a page, or in
+    // a texture of its own. Its texels are allocated without throwing: an image too big for
+    // memory is GL_OUT_OF_MEMORY.
     GLenum Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement);
     void Release(const GlesPlacement& placement, GlesProgram& program);
 
 private:
     struct Image {
         GlesPlacement placement;
-        GlesUpload upload;  // its pixels a copy, from malloc, for telling uploads of one hash apart
+        GLubyte* texels;    // as ES has them, border included, from malloc: what twins are told by
+        int width, height;  // border included
         std::uint64_t hash;
+        bool isHashed;      // hashed only once an image of its size comes along
         int users;
     };
     struct Page {
@@ -56,6 +56,8 @@ private:
     };
 
     static GLubyte* _Converted(const GlesUpload& upload);
+    static std::uint64_t _HashOf(Image& image);
+    Image* _Twin(Image& wanted);
     GlesPlacement _Place(int width, int height, GlesProgram& program);
     static GLuint _CreateTexture(int width, int height, GlesProgram& program);
 
