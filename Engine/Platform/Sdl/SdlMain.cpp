@@ -6,6 +6,7 @@
 #include "../Platform.h"
 #include "SdlCloseSignals.h"
 #include "SdlDebugOutput.h"
+#include "SdlHeadStart.h"
 #include "SdlState.h"
 
 namespace {
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "cribblestorm", 0);
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
+    // Begun after SDL's own library loads, which would wait for the driver's.
+    BeginHeadStart();
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());
     ReleaseSdlContext();
     SDL_Quit();
