@@ -1,5 +1,6 @@
 #include "Level.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -77,13 +78,20 @@ void Level::_Scan() {
     }
 }
 
+// Row by row over the grid, each sum written once: start-up waits for the table's megabytes.
 void Level::_CountBlocked() {
-    _blockedBelow = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(LEVEL_WIDTH + 1) * (LEVEL_HEIGHT + 1));
-    for (int y = 1; y <= LEVEL_HEIGHT; ++y) {
+    constexpr std::size_t STRIDE = LEVEL_WIDTH + 1;
+    _blockedBelow.reset(new std::int32_t[STRIDE * (LEVEL_HEIGHT + 1)]);
+    std::fill_n(_blockedBelow.get(), STRIDE, 0);
+    for (std::size_t y = 1; y <= LEVEL_HEIGHT; ++y) {
+        const std::int32_t* cells = &_cells[(y - 1) * LEVEL_WIDTH];
+        const std::int32_t* below = &_blockedBelow[(y - 1) * STRIDE];
+        std::int32_t* row = &_blockedBelow[y * STRIDE];
         std::int32_t inRow = 0;
-        for (int x = 1; x <= LEVEL_WIDTH; ++x) {
-            inRow += IsBlocked(x - 1, y - 1) ? 1 : 0;
-            _blockedBelow[static_cast<std::size_t>(y) * (LEVEL_WIDTH + 1) + x] = _BlockedBelow(x, y - 1) + inRow;
+        row[0] = 0;
+        for (std::size_t x = 1; x <= LEVEL_WIDTH; ++x) {
+            inRow += cells[x - 1] == CELL_BLOCKED ? 1 : 0;
+            row[x] = below[x] + inRow;
         }
     }
 }
