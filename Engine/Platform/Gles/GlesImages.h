@@ -9,9 +9,9 @@
 #include <GLES2/gl2.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
+#include "GlesPixelLayout.h"
 #include "GlesProgram.h"
 #include "GlesShelves.h"
 
@@ -46,8 +46,6 @@ private:
         GlesPlacement placement;
         GLubyte* texels;    // as ES has them, border included, from malloc: what twins are told by
         int width, height;  // border included
-        std::uint64_t hash;
-        bool isHashed;      // hashed only once an image of its size comes along
         int users;
     };
     struct Page {
@@ -55,9 +53,9 @@ private:
         GlesShelves shelves;
     };
 
-    static GLubyte* _Converted(const GlesUpload& upload);
-    static std::uint64_t _HashOf(Image& image);
-    Image* _Twin(Image& wanted);
+    static GLubyte* _Converted(const GlesUpload& upload, const GlesPixelLayout& layout);
+    Image* _Twin(const GlesUpload& upload, const GlesPixelLayout& layout);
+    static bool _IsImageOf(const Image& image, const GlesUpload& upload, const GlesPixelLayout& layout);
     GlesPlacement _Place(int width, int height, GlesProgram& program);
     static GLuint _CreateTexture(int width, int height, GlesProgram& program);
 
