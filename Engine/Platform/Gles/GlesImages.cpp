@@ -1,6 +1,8 @@
 #include "GlesImages.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -11,6 +13,7 @@ constexpr int BORDER = 1;
 // A page is as large as the sprites of a level need: ES drivers clear a new texture's memory,
 // which for a page of 2048 texels took longer than the level's sprites did.
 constexpr int PAGE_TEXELS = 1024;
+constexpr int STRIP_ROWS = 16;
 
 bool Fits(int width, int height) {
     GLint most = 0;
@@ -36,8 +39,9 @@ std::size_t GlesUpload::RowBytes() const {
     return (row + alignment - 1) / alignment * alignment;
 }
 
-// The converted texels are kept for telling the next uploads apart: no copy of the upload's
-// own bytes is needed.
+// A picture too big for a page has a texture of its own, filled a strip at a time: it is not
+// kept, and so never shared. The converted texels of an image in a page are kept for telling
+// the next uploads apart: no copy of the upload's own bytes is needed.
 GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement) {
     const GlesPixelLayout layout = LayoutOf(upload);
     if (Image* twin = _Twin(upload, layout)) {
@@ -45,42 +49,94 @@ GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesP
         *placement = twin->placement;
         return GL_NO_ERROR;
     }
-    Image made = {{}, _Converted(upload, layout), upload.width + 2 * BORDER, upload.height + 2 * BORDER, 1};
-    if (made.texels == nullptr) return GL_OUT_OF_MEMORY;
-    made.placement = _Place(made.width, made.height, program);
-    program.BindImage(made.placement.texture);
-    GLint alignment = 4;
-    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexSubImage2D(GL_TEXTURE_2D, 0, made.placement.x, made.placement.y, made.width, made.height, GL_RGBA,
-                      GL_UNSIGNED_BYTE, made.texels);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+    Image made = {{}, nullptr, upload.width + 2 * BORDER, upload.height + 2 * BORDER, 1};
+    const bool isMade = Fits(made.width, made.height) ? _MakeInPage(upload, layout, program, &made)
+                                                      : _MakeAlone(upload, layout, program, &made);
+    if (!isMade) return GL_OUT_OF_MEMORY;
     _images.push_back(made);
     *placement = made.placement;
     return GL_NO_ERROR;
+}
+
+bool GlesImages::_MakeInPage(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                             Image* made) {
+    made->texels = _Converted(upload, layout);
+    if (made->texels != nullptr) made->placement = _PlaceInPage(made->width, made->height, program);
+    if (made->placement.texture == 0) {
+        std::free(made->texels);
+        return false;
+    }
+    _Put(made->placement, 0, made->width, made->height, made->texels, program);
+    return true;
+}
+
+bool GlesImages::_MakeAlone(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                            Image* made) {
+    made->placement = {_CreateTexture(made->width, made->height, program), 0, 0, made->width, made->height, false};
+    if (made->placement.texture != 0 && _PutInStrips(upload, layout, made->placement, program)) return true;
+    _Forget(made->placement, program);
+    return false;
 }
 
 // The pixels as RGBA inside the border.
 GLubyte* GlesImages::_Converted(const GlesUpload& upload, const GlesPixelLayout& layout) {
     const std::size_t outRow = static_cast<std::size_t>(upload.width + 2 * BORDER) * 4;
     auto* out = static_cast<GLubyte*>(std::calloc(outRow * static_cast<std::size_t>(upload.height + 2 * BORDER), 1));
-    if (out == nullptr || upload.pixels == nullptr) return out;
-    const std::size_t inRow = upload.RowBytes();
-    for (int row = 0; row < upload.height; ++row) {
-        layout.ConvertRow(upload.pixels + static_cast<std::size_t>(row) * inRow,
-                          out + static_cast<std::size_t>(row + BORDER) * outRow + BORDER * 4, upload.width);
-    }
+    if (out != nullptr) _ConvertRows(upload, layout, 0, upload.height + 2 * BORDER, out);
     return out;
+}
+
+// Rows `first` to `first` + `count` - 1 of the bordered image into `texels`, whose border
+// columns are transparent black already.
+void GlesImages::_ConvertRows(const GlesUpload& upload, const GlesPixelLayout& layout, int first, int count,
+                              GLubyte* texels) {
+    const std::size_t outRow = static_cast<std::size_t>(upload.width + 2 * BORDER) * 4;
+    for (int row = first; row < first + count; ++row, texels += outRow) {
+        const int pixelRow = row - BORDER;
+        if (upload.pixels == nullptr || pixelRow < 0 || pixelRow >= upload.height) {
+            std::memset(texels, 0, outRow);
+        } else {
+            layout.ConvertRow(upload.pixels + static_cast<std::size_t>(pixelRow) * upload.RowBytes(),
+                              texels + BORDER * 4, upload.width);
+        }
+    }
+}
+
+// Through a buffer of a few rows that stays in the cache: no copy of the whole picture is made.
+bool GlesImages::_PutInStrips(const GlesUpload& upload, const GlesPixelLayout& layout,
+                              const GlesPlacement& placement, GlesProgram& program) {
+    const int width = placement.textureWidth;
+    const int height = placement.textureHeight;
+    auto* strip = static_cast<GLubyte*>(std::calloc(static_cast<std::size_t>(width) * 4 * STRIP_ROWS, 1));
+    if (strip == nullptr) return false;
+    for (int first = 0; first < height; first += STRIP_ROWS) {
+        const int count = std::min(STRIP_ROWS, height - first);
+        _ConvertRows(upload, layout, first, count, strip);
+        _Put(placement, first, width, count, strip, program);
+    }
+    std::free(strip);
+    return true;
+}
+
+void GlesImages::_Put(const GlesPlacement& placement, int firstRow, int width, int rows, const GLubyte* texels,
+                      GlesProgram& program) {
+    program.BindImage(placement.texture);
+    GLint alignment = 4;
+    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glTexSubImage2D(GL_TEXTURE_2D, 0, placement.x, placement.y + firstRow, width, rows, GL_RGBA, GL_UNSIGNED_BYTE,
+                      texels);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 }
 
 // The image whose texels the pixels would convert to, told without converting them: a twin
 // (each mine's strip) costs no copy, and another image is left at its first different texel.
-// An upload without pixels is given an image of its own.
+// An upload without pixels is given an image of its own, as is a picture too big for a page.
 GlesImages::Image* GlesImages::_Twin(const GlesUpload& upload, const GlesPixelLayout& layout) {
     if (upload.pixels == nullptr) return nullptr;
     for (Image& image : _images) {
-        if (image.width == upload.width + 2 * BORDER && image.height == upload.height + 2 * BORDER &&
-            _IsImageOf(image, upload, layout)) {
+        if (image.texels != nullptr && image.width == upload.width + 2 * BORDER &&
+            image.height == upload.height + 2 * BORDER && _IsImageOf(image, upload, layout)) {
             return &image;
         }
     }
@@ -100,8 +156,7 @@ bool GlesImages::_IsImageOf(const Image& image, const GlesUpload& upload, const 
     return true;
 }
 
-GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
-    if (!Fits(width, height)) return GlesPlacement{_CreateTexture(width, height, program), 0, 0, width, height, false};
+GlesPlacement GlesImages::_PlaceInPage(int width, int height, GlesProgram& program) {
     int x = 0;
     int y = 0;
     for (Page& page : _pages) {
@@ -109,12 +164,15 @@ GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
             return GlesPlacement{page.texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
         }
     }
-    _pages.push_back(Page{_CreateTexture(PAGE_TEXELS, PAGE_TEXELS, program), GlesShelves(PAGE_TEXELS)});
+    const GLuint texture = _CreateTexture(PAGE_TEXELS, PAGE_TEXELS, program);
+    if (texture == 0) return GlesPlacement{};
+    _pages.push_back(Page{texture, GlesShelves(PAGE_TEXELS)});
     _pages.back().shelves.Place(width, height, &x, &y);
     return GlesPlacement{_pages.back().texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
 }
 
-// Its texels are undefined until images are put in; only those are ever sampled.
+// Its texels are undefined until images are put in; only those are ever sampled. None where ES
+// has no memory for it.
 GLuint GlesImages::_CreateTexture(int width, int height, GlesProgram& program) {
     GLuint texture = 0;
     ::glGenTextures(1, &texture);
@@ -124,7 +182,10 @@ GLuint GlesImages::_CreateTexture(int width, int height, GlesProgram& program) {
         ::glTexParameteri(GL_TEXTURE_2D, filter, GL_LINEAR);
     }
     ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    return texture;
+    if (::glGetError() != GL_OUT_OF_MEMORY) return texture;
+    program.ForgetImage(texture);
+    ::glDeleteTextures(1, &texture);
+    return 0;
 }
 
 void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
@@ -133,12 +194,16 @@ void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
         const GlesPlacement& at = held.placement;
         if (at.texture != placement.texture || at.x != placement.x || at.y != placement.y) continue;
         if (--held.users > 0) return;
-        if (!at.isInPage) {
-            program.ForgetImage(at.texture);
-            ::glDeleteTextures(1, &at.texture);
-        }
+        _Forget(at, program);
         std::free(held.texels);
         _images.erase(_images.begin() + static_cast<std::ptrdiff_t>(i));
         return;
     }
+}
+
+// A texture of its own is deleted; room in a page stays taken.
+void GlesImages::_Forget(const GlesPlacement& placement, GlesProgram& program) {
+    if (placement.isInPage || placement.texture == 0) return;
+    program.ForgetImage(placement.texture);
+    ::glDeleteTextures(1, &placement.texture);
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
-// transparent black. Uploads that come out as the same texels share one image, and small
-// images share a few ES textures (pages), so that drawing one sprite after another changes no
-// ES state: a crowd of babies with their hearts, and a hundred mines of one strip, draw as one
-// batch. A texture given a new upload leaves the image it shared to the others (copy on
-// write); an image nobody uses any more is forgotten, and its own ES texture deleted (its room
-// in a page stays taken).
+// transparent black. Small images share a few ES textures (pages), so that drawing one sprite
+// after another changes no ES state: a crowd of babies with their hearts, and a hundred mines
+// of one strip, draw as one batch; uploads to a page that come out as the same texels share
+// one image. A picture too big for a page has an ES texture of its own. A texture given a new
+// upload leaves the image it shared to the others (copy on write); an image nobody uses any
+// more is forgotten, and its own ES texture deleted (its room in a page stays taken).
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -44,7 +44,8 @@ public:
 private:
     struct Image {
         GlesPlacement placement;
-        GLubyte* texels;    // as ES has them, border included, from malloc: what twins are told by
+        GLubyte* texels;    // as ES has them, border included, from malloc: what twins are told by;
+                            // none for a picture too big for a page
         int width, height;  // border included
         int users;
     };
@@ -53,11 +54,21 @@ private:
         GlesShelves shelves;
     };
 
+    bool _MakeInPage(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program, Image* made);
+    static bool _MakeAlone(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                           Image* made);
     static GLubyte* _Converted(const GlesUpload& upload, const GlesPixelLayout& layout);
+    static void _ConvertRows(const GlesUpload& upload, const GlesPixelLayout& layout, int first, int count,
+                             GLubyte* texels);
+    static bool _PutInStrips(const GlesUpload& upload, const GlesPixelLayout& layout, const GlesPlacement& placement,
+                             GlesProgram& program);
+    static void _Put(const GlesPlacement& placement, int firstRow, int width, int rows, const GLubyte* texels,
+                     GlesProgram& program);
     Image* _Twin(const GlesUpload& upload, const GlesPixelLayout& layout);
     static bool _IsImageOf(const Image& image, const GlesUpload& upload, const GlesPixelLayout& layout);
-    GlesPlacement _Place(int width, int height, GlesProgram& program);
+    GlesPlacement _PlaceInPage(int width, int height, GlesProgram& program);
     static GLuint _CreateTexture(int width, int height, GlesProgram& program);
+    static void _Forget(const GlesPlacement& placement, GlesProgram& program);
 
     std::vector<Image> _images;
     std::vector<Page> _pages;
