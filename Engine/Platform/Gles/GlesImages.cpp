@@ -10,15 +10,17 @@ namespace {
 constexpr GLenum BGR = 0x80E0;
 constexpr GLenum BGRA = 0x80E1;
 constexpr int BORDER = 1;
-// A page is as large as the sprites of a level need: ES drivers clear a new texture's memory,
-// which for a page of 2048 texels took longer than the level's sprites did.
-constexpr int PAGE_TEXELS = 1024;
+// A page is about as large as the game's sprites need (one shelf of 66 rows holds all five):
+// ES drivers clear a new texture's memory, which for a page of 2048 x 2048 texels took longer
+// than loading the level's sprites did.
+constexpr int PAGE_WIDTH = 1024;
+constexpr int PAGE_HEIGHT = 256;
 constexpr int STRIP_ROWS = 16;
 
 bool Fits(int width, int height) {
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
-    return width <= PAGE_TEXELS && height <= PAGE_TEXELS && most >= PAGE_TEXELS;
+    return width <= PAGE_WIDTH && height <= PAGE_HEIGHT && most >= PAGE_WIDTH;
 }
 
 GlesPixelLayout LayoutOf(const GlesUpload& upload) {
@@ -161,14 +163,14 @@ GlesPlacement GlesImages::_PlaceInPage(int width, int height, GlesProgram& progr
     int y = 0;
     for (Page& page : _pages) {
         if (page.shelves.Place(width, height, &x, &y)) {
-            return GlesPlacement{page.texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
+            return GlesPlacement{page.texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
         }
     }
-    const GLuint texture = _CreateTexture(PAGE_TEXELS, PAGE_TEXELS, program);
+    const GLuint texture = _CreateTexture(PAGE_WIDTH, PAGE_HEIGHT, program);
     if (texture == 0) return GlesPlacement{};
-    _pages.push_back(Page{texture, GlesShelves(PAGE_TEXELS)});
+    _pages.push_back(Page{texture, GlesShelves(PAGE_WIDTH, PAGE_HEIGHT)});
     _pages.back().shelves.Place(width, height, &x, &y);
-    return GlesPlacement{_pages.back().texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
+    return GlesPlacement{texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
 }
 
 // Its texels are undefined until images are put in; only those are ever sampled. None where ES
