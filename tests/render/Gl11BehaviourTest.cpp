@@ -201,16 +201,17 @@ TEST_F(Gl11BehaviourTest, ATextureUploadedAgainLeavesItsTwinAsItWas) {
 TEST_F(Gl11BehaviourTest, TexturesAlikeButForTheirLastTexelKeepTheirOwn) {
     const std::vector<GLubyte> bluesThenReds = {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 0,
                                                 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
-    const GLuint first = MakeTexture(3, 2, GL_RGB, GL_BGR_EXT, bluesThenReds, GL_NEAREST, 4);
     std::vector<GLubyte> lastGreen = bluesThenReds;
     lastGreen[19] = 255;
     lastGreen[20] = 0;
-    const GLuint second = MakeTexture(3, 2, GL_RGB, GL_BGR_EXT, lastGreen, GL_NEAREST, 4);
-    const GLuint third = MakeTexture(3, 2, GL_RGB, GL_BGR_EXT, bluesThenReds, GL_NEAREST, 4);
+    const std::vector<GLubyte>* const uploads[] = {&bluesThenReds, &lastGreen, &bluesThenReds};
+    int left = 10;
+    for (const std::vector<GLubyte>* texels : uploads) {
+        DrawTextured(MakeTexture(3, 2, GL_RGB, GL_BGR_EXT, *texels, GL_NEAREST, 4), Vec2(left, 10), Vec2(left + 30, 30),
+                     Color::WHITE);
+        left += 40;
+    }
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    DrawTextured(first, Vec2(10, 10), Vec2(40, 30), Color::WHITE);
-    DrawTextured(second, Vec2(50, 10), Vec2(80, 30), Color::WHITE);
-    DrawTextured(third, Vec2(90, 10), Vec2(120, 30), Color::WHITE);
     EXPECT_EQ(ReadPixel(35, 25), (Pixel{255, 0, 0}));
     EXPECT_EQ(ReadPixel(55, 15), (Pixel{0, 0, 255}));
     EXPECT_EQ(ReadPixel(75, 25), (Pixel{0, 255, 0}));
