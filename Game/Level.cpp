@@ -1,5 +1,6 @@
 #include "Level.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -39,6 +40,10 @@ void ReportSpawn(const char* format, int x, int y) {
     Platform::OutputDebugStringA(line);
 }
 
+std::uint32_t ColorOf(const std::uint8_t* bgr) {
+    return static_cast<std::uint32_t>(bgr[2]) << 16 | static_cast<std::uint32_t>(bgr[1]) << 8 | bgr[0];
+}
+
 bool IsInsideGrid(int x, int y) { return x >= 0 && x < Level::LEVEL_WIDTH && y >= 0 && y < Level::LEVEL_HEIGHT; }
 
 }  // namespace
@@ -71,19 +76,33 @@ void Level::_CheckDataImage() const {
     }
 }
 
+// Along each stored row's bytes: the scan reads three quarters of a million pixels.
 void Level::_Scan() {
     for (int y = 0; y < LEVEL_HEIGHT; ++y) {
-        for (int x = 0; x < LEVEL_WIDTH; ++x) _ScanPixel(x, y, GetDataColor(x, y));
+        const std::uint8_t* bgr = _DataPixel(0, y);
+        std::int32_t* cells = &_cells[static_cast<std::size_t>(y) * LEVEL_WIDTH];
+        for (int x = 0; x < LEVEL_WIDTH; ++x, bgr += DATA_BYTES_PER_PIXEL) {
+            const std::uint32_t color = ColorOf(bgr);
+            _SpawnFor(x, y, color);
+            cells[x] = CellCodeOf(color);
+        }
     }
 }
 
+// Row by row over the grid, each sum written once: start-up waits for the table's megabytes.
 void Level::_CountBlocked() {
-    _blockedBelow = std::make_unique<std::int32_t[]>(static_cast<std::size_t>(LEVEL_WIDTH + 1) * (LEVEL_HEIGHT + 1));
-    for (int y = 1; y <= LEVEL_HEIGHT; ++y) {
+    constexpr std::size_t STRIDE = LEVEL_WIDTH + 1;
+    _blockedBelow.reset(new std::int32_t[STRIDE * (LEVEL_HEIGHT + 1)]);
+    std::fill_n(_blockedBelow.get(), STRIDE, 0);
+    for (std::size_t y = 1; y <= LEVEL_HEIGHT; ++y) {
+        const std::int32_t* cells = &_cells[(y - 1) * LEVEL_WIDTH];
+        const std::int32_t* below = &_blockedBelow[(y - 1) * STRIDE];
+        std::int32_t* row = &_blockedBelow[y * STRIDE];
         std::int32_t inRow = 0;
-        for (int x = 1; x <= LEVEL_WIDTH; ++x) {
-            inRow += IsBlocked(x - 1, y - 1) ? 1 : 0;
-            _blockedBelow[static_cast<std::size_t>(y) * (LEVEL_WIDTH + 1) + x] = _BlockedBelow(x, y - 1) + inRow;
+        row[0] = 0;
+        for (std::size_t x = 1; x <= LEVEL_WIDTH; ++x) {
+            inRow += cells[x - 1] == CELL_BLOCKED ? 1 : 0;
+            row[x] = below[x] + inRow;
         }
     }
 }
@@ -92,19 +111,19 @@ std::int32_t Level::_BlockedBelow(int x, int y) const {
     return _blockedBelow[static_cast<std::size_t>(y) * (LEVEL_WIDTH + 1) + x];
 }
 
+std::uint32_t Level::GetDataColor(int x, int y) const { return ColorOf(_DataPixel(x, y)); }
+
 // Cell (x, y) is the pixel in column x of stored row y + 256 of the loaded data image.
-std::uint32_t Level::GetDataColor(int x, int y) const {
+const std::uint8_t* Level::_DataPixel(int x, int y) const {
     const Image& image = *_dataImage;
-    const std::uint8_t* bgr =
-        image._pixels + (static_cast<std::size_t>(y + FIRST_DATA_ROW) * image._width + x) * DATA_BYTES_PER_PIXEL;
-    return static_cast<std::uint32_t>(bgr[2]) << 16 | static_cast<std::uint32_t>(bgr[1]) << 8 | bgr[0];
+    return image._pixels + (static_cast<std::size_t>(y + FIRST_DATA_ROW) * image._width + x) * DATA_BYTES_PER_PIXEL;
 }
 
-void Level::_ScanPixel(int x, int y, std::uint32_t color) {
+// What starts on the pixel, spawned in the order of the scan.
+void Level::_SpawnFor(int x, int y, std::uint32_t color) {
     if (color == MINE_COLOR) SpawnMine(x, y);
     if (color == BABY_COLOR) SpawnBaby(x, y);
     if (color == TURRET_COLOR) SpawnTurret(x, y);
-    _cells[static_cast<std::size_t>(y) * LEVEL_WIDTH + x] = CellCodeOf(color);
 }
 
 void Level::SpawnBaby(int x, int y) {

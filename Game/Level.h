@@ -46,7 +46,8 @@ public:
 private:
     void _CheckDataImage() const;
     void _Scan();
-    void _ScanPixel(int x, int y, std::uint32_t color);
+    const std::uint8_t* _DataPixel(int x, int y) const;
+    void _SpawnFor(int x, int y, std::uint32_t color);
     void _CountBlocked();
     std::int32_t _BlockedBelow(int x, int y) const;
 

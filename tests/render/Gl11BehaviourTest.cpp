@@ -18,7 +18,7 @@ namespace {
 constexpr GLenum NO_FILTER = 0;  // leaves the minifying filter at OpenGL's mipmapped default
 
 GLuint MakeTexture(int width, int height, GLint internalFormat, GLenum format, const std::vector<GLubyte>& texels,
-                   GLenum filter = GL_LINEAR) {
+                   GLenum filter = GL_LINEAR, GLint alignment = 1) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -28,7 +28,7 @@ GLuint MakeTexture(int width, int height, GLint internalFormat, GLenum format, c
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(filter));
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(filter));
     }
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, texels.data());
     return name;
 }
@@ -214,4 +214,26 @@ TEST_F(Gl11BehaviourTest, ATextureUploadedAgainLeavesItsTwinAsItWas) {
     EXPECT_EQ(ReadPixel(15, 15), (Pixel{255, 0, 0}));
     EXPECT_EQ(ReadPixel(35, 15), (Pixel{0, 0, 255}));
     EXPECT_EQ(ReadPixel(55, 15), (Pixel{255, 0, 0}));
+}
+
+// Uploads alike up to their very last texel are told apart, rows padded to four bytes or not;
+// one alike to the end draws as its twin.
+TEST_F(Gl11BehaviourTest, TexturesAlikeButForTheirLastTexelKeepTheirOwn) {
+    const std::vector<GLubyte> bluesThenReds = {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 0,
+                                                0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0};
+    std::vector<GLubyte> lastGreen = bluesThenReds;
+    lastGreen[19] = 255;
+    lastGreen[20] = 0;
+    const std::vector<GLubyte>* const uploads[] = {&bluesThenReds, &lastGreen, &bluesThenReds};
+    int left = 10;
+    for (const std::vector<GLubyte>* texels : uploads) {
+        DrawTextured(MakeTexture(3, 2, GL_RGB, GL_BGR_EXT, *texels, GL_NEAREST, 4), Vec2(left, 10), Vec2(left + 30, 30),
+                     Color::WHITE);
+        left += 40;
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    EXPECT_EQ(ReadPixel(35, 25), (Pixel{255, 0, 0}));
+    EXPECT_EQ(ReadPixel(55, 15), (Pixel{0, 0, 255}));
+    EXPECT_EQ(ReadPixel(75, 25), (Pixel{0, 255, 0}));
+    EXPECT_EQ(ReadPixel(115, 25), (Pixel{255, 0, 0}));
 }

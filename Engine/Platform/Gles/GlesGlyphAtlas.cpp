@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-GlesGlyphAtlas::GlesGlyphAtlas() : _image(0), _generation(1), _shelves(SIZE) {}
+GlesGlyphAtlas::GlesGlyphAtlas() : _image(0), _generation(1), _shelves(SIZE, SIZE) {}
 
 bool GlesGlyphAtlas::Place(const GLubyte* pixels, int width, int height, int* x, int* y, GlesProgram& program) {
     if (!_shelves.Place(width, height, x, y)) return false;

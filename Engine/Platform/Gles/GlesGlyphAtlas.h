@@ -10,7 +10,7 @@
 
 class GlesGlyphAtlas {
 public:
-    static constexpr int SIZE = 1024;
+    static constexpr int SIZE = 512;  // the 255 glyphs of a 16-pixel font fill a fifth of it
 
     GlesGlyphAtlas();
     // Puts the bitmap (one byte a pixel, rows bottom up) into the atlas and says where;

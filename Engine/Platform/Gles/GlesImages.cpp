@@ -1,5 +1,6 @@
 #include "GlesImages.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -9,35 +10,30 @@ namespace {
 constexpr GLenum BGR = 0x80E0;
 constexpr GLenum BGRA = 0x80E1;
 constexpr int BORDER = 1;
-constexpr int PAGE_TEXELS = 2048;
-constexpr int LARGEST_IN_PAGE = PAGE_TEXELS / 2;  // larger ones (the level picture) have a texture each
-
-// FNV-1a over eight bytes at a time (the level picture is megabytes); images of one hash are
-// told apart byte by byte all the same.
-std::uint64_t HashOf(const GLubyte* bytes, std::size_t count) {  // count 0: bytes may be null
-    std::uint64_t hash = 14695981039346656037ull;
-    std::size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes + i, 8);
-        hash = (hash ^ word) * 1099511628211ull;
-    }
-    for (; i < count; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-    return hash;
-}
+// A page is about as large as the game's sprites need (one shelf of 66 rows holds all five):
+// ES drivers clear a new texture's memory, which for a page of 2048 x 2048 texels took longer
+// than loading the level's sprites did.
+constexpr int PAGE_WIDTH = 1024;
+constexpr int PAGE_HEIGHT = 256;
+constexpr int STRIP_ROWS = 16;
 
 bool Fits(int width, int height) {
     GLint most = 0;
     ::glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
-    return width <= LARGEST_IN_PAGE && height <= LARGEST_IN_PAGE && most >= PAGE_TEXELS;
+    return width <= PAGE_WIDTH && height <= PAGE_HEIGHT && most >= PAGE_WIDTH;
+}
+
+GlesPixelLayout LayoutOf(const GlesUpload& upload) {
+    const int bytes = GlesUpload::BytesPerPixel(upload.format);
+    return GlesPixelLayout(bytes, upload.format == BGR || upload.format == BGRA, bytes == 4 && upload.keptChannels == 4);
 }
 
 // OpenGL 1.1 gives the border colour the texture's format: without alpha, it is opaque black.
-void MakeBorderOpaque(GLubyte* out, int width, int height) {
-    for (int row = 0; row < height; ++row) {
-        const int step = row == 0 || row == height - 1 ? 1 : width - 1;
-        for (int column = 0; column < width; column += step) out[(row * width + column) * 4 + 3] = 255;
-    }
+GLubyte BorderAlpha(const GlesUpload& upload) { return upload.keptChannels == 3 ? 255 : 0; }
+
+void SetBorderAlpha(GLubyte alpha, bool isBorderRow, int width, GLubyte* texels) {
+    const int step = isBorderRow ? 1 : width - 1;
+    for (int column = 0; column < width; column += step) texels[column * 4 + 3] = alpha;
 }
 
 }  // namespace
@@ -53,93 +49,144 @@ std::size_t GlesUpload::RowBytes() const {
     return (row + alignment - 1) / alignment * alignment;
 }
 
-std::size_t GlesUpload::Bytes() const {
-    return pixels == nullptr ? 0 : RowBytes() * static_cast<std::size_t>(height);
-}
-
-bool GlesUpload::IsLike(const GlesUpload& other) const {
-    return width == other.width && height == other.height && format == other.format &&
-           keptChannels == other.keptChannels && unpackAlignment == other.unpackAlignment &&
-           (pixels == nullptr) == (other.pixels == nullptr);
-}
-
+// A picture too big for a page has a texture of its own, filled a strip at a time: it is not
+// kept, and so never shared. The converted texels of an image in a page are kept for telling
+// the next uploads apart: no copy of the upload's own bytes is needed.
 GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement) {
-    const std::size_t count = upload.Bytes();
-    const std::uint64_t hash = HashOf(upload.pixels, count);
-    for (Image& image : _images) {
-        if (image.hash != hash || !image.upload.IsLike(upload)) continue;
-        if (count > 0 && std::memcmp(image.upload.pixels, upload.pixels, count) != 0) continue;
-        ++image.users;
-        *placement = image.placement;
+    const GlesPixelLayout layout = LayoutOf(upload);
+    if (Image* twin = _Twin(upload, layout)) {
+        ++twin->users;
+        *placement = twin->placement;
         return GL_NO_ERROR;
     }
-    auto* kept = static_cast<GLubyte*>(std::malloc(count > 0 ? count : 1));
-    GLubyte* converted = _Converted(upload);
-    if (kept == nullptr || converted == nullptr) {
-        std::free(kept);
-        std::free(converted);
-        return GL_OUT_OF_MEMORY;
-    }
-    if (count > 0) std::memcpy(kept, upload.pixels, count);
-    const int width = upload.width + 2 * BORDER;
-    const int height = upload.height + 2 * BORDER;
-    *placement = _Place(width, height, program);
-    program.BindImage(placement->texture);
-    GLint alignment = 4;
-    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    ::glTexSubImage2D(GL_TEXTURE_2D, 0, placement->x, placement->y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
-                      converted);
-    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-    std::free(converted);
-    GlesUpload copy = upload;
-    copy.pixels = count > 0 ? kept : nullptr;
-    if (count == 0) std::free(kept);
-    _images.push_back(Image{*placement, copy, hash, 1});
+    Image made = {{}, nullptr, upload.width + 2 * BORDER, upload.height + 2 * BORDER, 1};
+    const bool isMade = Fits(made.width, made.height) ? _MakeInPage(upload, layout, program, &made)
+                                                      : _MakeAlone(upload, layout, program, &made);
+    if (!isMade) return GL_OUT_OF_MEMORY;
+    _images.push_back(made);
+    *placement = made.placement;
     return GL_NO_ERROR;
 }
 
-// The pixels as RGBA inside the border; alpha is opaque where the data or the internal format
-// has none.
-GLubyte* GlesImages::_Converted(const GlesUpload& upload) {
-    const int width = upload.width;
-    const std::size_t outRow = static_cast<std::size_t>(width + 2 * BORDER) * 4;
-    auto* out = static_cast<GLubyte*>(std::calloc(outRow * static_cast<std::size_t>(upload.height + 2 * BORDER), 1));
-    if (out == nullptr) return out;
-    if (upload.keptChannels == 3) MakeBorderOpaque(out, width + 2 * BORDER, upload.height + 2 * BORDER);
-    if (upload.pixels == nullptr) return out;
-    const int bytes = GlesUpload::BytesPerPixel(upload.format);
-    const std::size_t inRow = upload.RowBytes();
-    const bool isBgr = upload.format == BGR || upload.format == BGRA;
-    const bool keepsAlpha = bytes == 4 && upload.keptChannels == 4;
-    for (int row = 0; row < upload.height; ++row) {
-        const GLubyte* from = upload.pixels + static_cast<std::size_t>(row) * inRow;
-        GLubyte* to = out + static_cast<std::size_t>(row + BORDER) * outRow + BORDER * 4;
-        for (int column = 0; column < width; ++column, from += bytes, to += 4) {
-            to[0] = from[isBgr ? 2 : 0];
-            to[1] = from[1];
-            to[2] = from[isBgr ? 0 : 2];
-            to[3] = keepsAlpha ? from[3] : 255;
-        }
+bool GlesImages::_MakeInPage(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                             Image* made) {
+    made->texels = _Converted(upload, layout);
+    if (made->texels != nullptr) made->placement = _PlaceInPage(made->width, made->height, program);
+    if (made->placement.texture == 0) {
+        std::free(made->texels);
+        return false;
     }
+    _Put(made->placement, 0, made->width, made->height, made->texels, program);
+    return true;
+}
+
+bool GlesImages::_MakeAlone(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                            Image* made) {
+    made->placement = {_CreateTexture(made->width, made->height, program), 0, 0, made->width, made->height, false};
+    if (made->placement.texture != 0 && _PutInStrips(upload, layout, made->placement, program)) return true;
+    _Forget(made->placement, program);
+    return false;
+}
+
+// The pixels as RGBA inside the border.
+GLubyte* GlesImages::_Converted(const GlesUpload& upload, const GlesPixelLayout& layout) {
+    const std::size_t outRow = static_cast<std::size_t>(upload.width + 2 * BORDER) * 4;
+    auto* out = static_cast<GLubyte*>(std::calloc(outRow * static_cast<std::size_t>(upload.height + 2 * BORDER), 1));
+    if (out != nullptr) _ConvertRows(upload, layout, 0, upload.height + 2 * BORDER, out);
     return out;
 }
 
-GlesPlacement GlesImages::_Place(int width, int height, GlesProgram& program) {
-    if (!Fits(width, height)) return GlesPlacement{_CreateTexture(width, height, program), 0, 0, width, height, false};
+// Rows `first` to `first` + `count` - 1 of the bordered image into `texels`, whose border
+// columns are black already.
+void GlesImages::_ConvertRows(const GlesUpload& upload, const GlesPixelLayout& layout, int first, int count,
+                              GLubyte* texels) {
+    const int width = upload.width + 2 * BORDER;
+    const std::size_t outRow = static_cast<std::size_t>(width) * 4;
+    for (int row = first; row < first + count; ++row, texels += outRow) {
+        const int pixelRow = row - BORDER;
+        const bool isBorderRow = upload.pixels == nullptr || pixelRow < 0 || pixelRow >= upload.height;
+        if (isBorderRow) {
+            std::memset(texels, 0, outRow);
+        } else {
+            layout.ConvertRow(upload.pixels + static_cast<std::size_t>(pixelRow) * upload.RowBytes(),
+                              texels + BORDER * 4, upload.width);
+        }
+        SetBorderAlpha(BorderAlpha(upload), isBorderRow, width, texels);
+    }
+}
+
+// Through a buffer of a few rows that stays in the cache: no copy of the whole picture is made.
+bool GlesImages::_PutInStrips(const GlesUpload& upload, const GlesPixelLayout& layout,
+                              const GlesPlacement& placement, GlesProgram& program) {
+    const int width = placement.textureWidth;
+    const int height = placement.textureHeight;
+    auto* strip = static_cast<GLubyte*>(std::calloc(static_cast<std::size_t>(width) * 4 * STRIP_ROWS, 1));
+    if (strip == nullptr) return false;
+    for (int first = 0; first < height; first += STRIP_ROWS) {
+        const int count = std::min(STRIP_ROWS, height - first);
+        _ConvertRows(upload, layout, first, count, strip);
+        _Put(placement, first, width, count, strip, program);
+    }
+    std::free(strip);
+    return true;
+}
+
+void GlesImages::_Put(const GlesPlacement& placement, int firstRow, int width, int rows, const GLubyte* texels,
+                      GlesProgram& program) {
+    program.BindImage(placement.texture);
+    GLint alignment = 4;
+    ::glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    ::glTexSubImage2D(GL_TEXTURE_2D, 0, placement.x, placement.y + firstRow, width, rows, GL_RGBA, GL_UNSIGNED_BYTE,
+                      texels);
+    ::glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
+}
+
+// The image whose texels the pixels would convert to, told without converting them: a twin
+// (each mine's strip) costs no copy, and another image is left at its first different texel.
+// An upload without pixels is given an image of its own, as is a picture too big for a page.
+GlesImages::Image* GlesImages::_Twin(const GlesUpload& upload, const GlesPixelLayout& layout) {
+    if (upload.pixels == nullptr) return nullptr;
+    for (Image& image : _images) {
+        if (image.texels != nullptr && image.width == upload.width + 2 * BORDER &&
+            image.height == upload.height + 2 * BORDER && _IsImageOf(image, upload, layout)) {
+            return &image;
+        }
+    }
+    return nullptr;
+}
+
+bool GlesImages::_IsImageOf(const Image& image, const GlesUpload& upload, const GlesPixelLayout& layout) {
+    if (image.texels[3] != BorderAlpha(upload)) return false;
+    const std::size_t inRow = upload.RowBytes();
+    const std::size_t outRow = static_cast<std::size_t>(image.width) * 4;
+    for (int row = 0; row < upload.height; ++row) {
+        if (!layout.IsRowOf(upload.pixels + static_cast<std::size_t>(row) * inRow,
+                            image.texels + static_cast<std::size_t>(row + BORDER) * outRow + BORDER * 4,
+                            upload.width)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+GlesPlacement GlesImages::_PlaceInPage(int width, int height, GlesProgram& program) {
     int x = 0;
     int y = 0;
     for (Page& page : _pages) {
         if (page.shelves.Place(width, height, &x, &y)) {
-            return GlesPlacement{page.texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
+            return GlesPlacement{page.texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
         }
     }
-    _pages.push_back(Page{_CreateTexture(PAGE_TEXELS, PAGE_TEXELS, program), GlesShelves(PAGE_TEXELS)});
+    const GLuint texture = _CreateTexture(PAGE_WIDTH, PAGE_HEIGHT, program);
+    if (texture == 0) return GlesPlacement{};
+    _pages.push_back(Page{texture, GlesShelves(PAGE_WIDTH, PAGE_HEIGHT)});
     _pages.back().shelves.Place(width, height, &x, &y);
-    return GlesPlacement{_pages.back().texture, x, y, PAGE_TEXELS, PAGE_TEXELS, true};
+    return GlesPlacement{texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
 }
 
-// Its texels are undefined until images are put in; only those are ever sampled.
+// Its texels are undefined until images are put in; only those are ever sampled. None where ES
+// has no memory for it.
 GLuint GlesImages::_CreateTexture(int width, int height, GlesProgram& program) {
     GLuint texture = 0;
     ::glGenTextures(1, &texture);
@@ -149,7 +196,10 @@ GLuint GlesImages::_CreateTexture(int width, int height, GlesProgram& program) {
         ::glTexParameteri(GL_TEXTURE_2D, filter, GL_LINEAR);
     }
     ::glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    return texture;
+    if (::glGetError() != GL_OUT_OF_MEMORY) return texture;
+    program.ForgetImage(texture);
+    ::glDeleteTextures(1, &texture);
+    return 0;
 }
 
 void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
@@ -158,12 +208,16 @@ void GlesImages::Release(const GlesPlacement& placement, GlesProgram& program) {
         const GlesPlacement& at = held.placement;
         if (at.texture != placement.texture || at.x != placement.x || at.y != placement.y) continue;
         if (--held.users > 0) return;
-        if (!at.isInPage) {
-            program.ForgetImage(at.texture);
-            ::glDeleteTextures(1, &at.texture);
-        }
-        std::free(const_cast<GLubyte*>(held.upload.pixels));
+        _Forget(at, program);
+        std::free(held.texels);
         _images.erase(_images.begin() + static_cast<std::ptrdiff_t>(i));
         return;
     }
+}
+
+// A texture of its own is deleted; room in a page stays taken.
+void GlesImages::_Forget(const GlesPlacement& placement, GlesProgram& program) {
+    if (placement.isInPage || placement.texture == 0) return;
+    program.ForgetImage(placement.texture);
+    ::glDeleteTextures(1, &placement.texture);
 }

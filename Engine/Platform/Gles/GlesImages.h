@@ -1,17 +1,17 @@
 #pragma once
 // The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
-// black, transparent where the image keeps alpha. Textures whose uploads are byte for byte the same (same bytes, same
-// format and size) share one image, and small images share a few large ES textures (pages), so that
-// drawing one sprite after another changes no ES state: a crowd of babies with their hearts,
-// and a hundred mines of one strip, draw as one batch. A texture given a new upload leaves
-// the image it shared to the others (copy on write); an image nobody uses any more is
-// forgotten, and its own ES texture deleted (its room in a page stays taken).
+// black, transparent where the image keeps alpha. Small images share a few ES textures (pages), so that drawing one sprite
+// after another changes no ES state: a crowd of babies with their hearts, and a hundred mines
+// of one strip, draw as one batch; uploads to a page that come out as the same texels share
+// one image. A picture too big for a page has an ES texture of its own. A texture given a new
+// upload leaves the image it shared to the others (copy on write); an image nobody uses any
+// more is forgotten, and its own ES texture deleted (its room in a page stays taken).
 #include <GLES2/gl2.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
+#include "GlesPixelLayout.h"
 #include "GlesProgram.h"
 #include "GlesShelves.h"
 
@@ -24,8 +24,6 @@ struct GlesUpload {
     int unpackAlignment;
     static int BytesPerPixel(GLenum format);  // 0 for a format not taken
     std::size_t RowBytes() const;             // padded to the alignment
-    std::size_t Bytes() const;                // of the pixels
-    bool IsLike(const GlesUpload& other) const;  // all but the pixels
 };
 
 struct GlesPlacement {
@@ -37,17 +35,18 @@ struct GlesPlacement {
 
 class GlesImages {
 public:
-    // Where the image of an upload lies: with that of an upload of the same bytes, or in a
-    // page, or in a texture of its own. The copies it makes are allocated without throwing:
-    // an image too big for memory is GL_OUT_OF_MEMORY.
+    // Where the image of an upload lies: with an image of the same texels, or in a page, or in
+    // a texture of its own. Its texels are allocated without throwing: an image too big for
+    // memory is GL_OUT_OF_MEMORY.
     GLenum Acquire(const GlesUpload& upload, GlesProgram& program, GlesPlacement* placement);
     void Release(const GlesPlacement& placement, GlesProgram& program);
 
 private:
     struct Image {
         GlesPlacement placement;
-        GlesUpload upload;  // its pixels a copy, from malloc, for telling uploads of one hash apart
-        std::uint64_t hash;
+        GLubyte* texels;    // as ES has them, border included, from malloc: what twins are told by;
+                            // none for a picture too big for a page
+        int width, height;  // border included
         int users;
     };
     struct Page {
@@ -55,9 +54,21 @@ private:
         GlesShelves shelves;
     };
 
-    static GLubyte* _Converted(const GlesUpload& upload);
-    GlesPlacement _Place(int width, int height, GlesProgram& program);
+    bool _MakeInPage(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program, Image* made);
+    static bool _MakeAlone(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
+                           Image* made);
+    static GLubyte* _Converted(const GlesUpload& upload, const GlesPixelLayout& layout);
+    static void _ConvertRows(const GlesUpload& upload, const GlesPixelLayout& layout, int first, int count,
+                             GLubyte* texels);
+    static bool _PutInStrips(const GlesUpload& upload, const GlesPixelLayout& layout, const GlesPlacement& placement,
+                             GlesProgram& program);
+    static void _Put(const GlesPlacement& placement, int firstRow, int width, int rows, const GLubyte* texels,
+                     GlesProgram& program);
+    Image* _Twin(const GlesUpload& upload, const GlesPixelLayout& layout);
+    static bool _IsImageOf(const Image& image, const GlesUpload& upload, const GlesPixelLayout& layout);
+    GlesPlacement _PlaceInPage(int width, int height, GlesProgram& program);
     static GLuint _CreateTexture(int width, int height, GlesProgram& program);
+    static void _Forget(const GlesPlacement& placement, GlesProgram& program);
 
     std::vector<Image> _images;
     std::vector<Page> _pages;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "SdlHeadStart.h"
+
 namespace {
 
 constexpr int FONT_UNITS_PER_PIXEL = 64;  // FreeType's 26.6 fixed point
@@ -15,6 +17,7 @@ constexpr std::uint16_t WINDOWS_1252_HIGH[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 std::string FindFontFile(const char* faceName) {
+    AwaitHeadStart();
     std::string path;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(faceName));
     if (pattern == nullptr) return path;

@@ -1,14 +1,18 @@
 // The Linux entry point: the command line as Windows would pass it, then the engine.
 #include <SDL.h>
+#include <malloc.h>
 
 #include <string>
 
 #include "../Platform.h"
 #include "SdlCloseSignals.h"
 #include "SdlDebugOutput.h"
+#include "SdlHeadStart.h"
 #include "SdlState.h"
 
 namespace {
+
+constexpr int LARGEST_HEAP_BLOCK = 32 << 20;  // the C library's largest threshold
 
 // The arguments after the program name, separated by blanks, as WinMain receives them.
 std::string JoinArguments(int argc, char** argv) {
@@ -23,6 +27,11 @@ std::string JoinArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Freed blocks of any size stay in the heap for the next allocation, whose pages are then
+    // in memory already: start-up frees the level picture's pixels just before it reads the
+    // data image's, as large.
+    mallopt(M_MMAP_THRESHOLD, LARGEST_HEAP_BLOCK);
+    mallopt(M_TRIM_THRESHOLD, 2 * LARGEST_HEAP_BLOCK);
     SilenceStandardError();
     // One window: its close box posts the quit through the engine, not through SDL.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -35,6 +44,8 @@ int main(int argc, char** argv) {
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "cribblestorm", 0);
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
+    // Begun after SDL's own library loads, which would wait for the driver's.
+    BeginHeadStart();
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());
     ReleaseSdlContext();
     SDL_Quit();
