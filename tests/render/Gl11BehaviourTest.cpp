@@ -118,10 +118,14 @@ TEST_F(Gl11BehaviourTest, ColoursAboveOneAreClampedBeforeTheyModulate) {
 // Alpha blending over a background of 100: a picture without alpha drawn texel for pixel is
 // opaque, and blends where the colour's alpha is one half, in the same batch; so does a
 // picture whose alpha is one half. Magnified over black with that colour, such a picture's
-// clamped edges fade into the border's black at half alpha: its border is opaque.
+// clamped edges fade into the border's black at half alpha: its border is opaque, even where
+// a picture with alpha has the same texels.
 TEST_F(Gl11BehaviourTest, PicturesWithoutAlphaAreOpaqueToTheirBordersAndTheRestBlends) {
     const GLuint background = MakeTexture(1, 1, GL_RGB, GL_BGR_EXT, {100, 100, 100}, GL_NEAREST);
     DrawTextured(background, Vec2(0, 0), Vec2(100, 100), Color::WHITE);
+    std::vector<GLubyte> opaqueWithAlpha;
+    for (int texel = 0; texel < 4 * 4; ++texel) opaqueWithAlpha.insert(opaqueWithAlpha.end(), {200, 200, 200, 255});
+    MakeTexture(4, 4, GL_RGBA, GL_BGRA_EXT, opaqueWithAlpha);
     const GLuint light = MakeTexture(4, 4, GL_RGB, GL_BGR_EXT, std::vector<GLubyte>(4 * 4 * 3, 200));
     DrawTextured(light, Vec2(10, 10), Vec2(14, 14), Color::WHITE);
     DrawTextured(light, Vec2(20, 10), Vec2(24, 14), Color(1, 1, 1, 0.5f));
