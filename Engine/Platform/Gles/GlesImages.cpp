@@ -25,7 +25,8 @@ bool Fits(int width, int height) {
 
 GlesPixelLayout LayoutOf(const GlesUpload& upload) {
     const int bytes = GlesUpload::BytesPerPixel(upload.format);
-    return GlesPixelLayout(bytes, upload.format == BGR || upload.format == BGRA, bytes == 4 && upload.keptChannels == 4);
+    const bool isBgr = upload.format == BGR || upload.format == BGRA;
+    return GlesPixelLayout(bytes, isBgr, bytes == 4 && upload.keptChannels == 4);
 }
 
 // OpenGL 1.1 gives the border colour the texture's format: without alpha, it is opaque black.

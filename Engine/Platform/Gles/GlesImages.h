@@ -1,11 +1,12 @@
 #pragma once
 // The ES images behind OpenGL 1.1's textures, each kept as RGBA inside a one-texel border of
-// black, transparent where the image keeps alpha. Small images share a few ES textures (pages), so that drawing one sprite
-// after another changes no ES state: a crowd of babies with their hearts, and a hundred mines
-// of one strip, draw as one batch; uploads to a page that come out as the same texels share
-// one image. A picture too big for a page has an ES texture of its own. A texture given a new
-// upload leaves the image it shared to the others (copy on write); an image nobody uses any
-// more is forgotten, and its own ES texture deleted (its room in a page stays taken).
+// black, transparent where the image keeps alpha. Small images share a few ES textures
+// (pages), so that drawing one sprite after another changes no ES state: a crowd of babies
+// with their hearts, and a hundred mines of one strip, draw as one batch; uploads to a page
+// that come out as the same texels, border included, share one image. A picture too big for a
+// page has an ES texture of its own. A texture given a new upload leaves the image it shared
+// to the others (copy on write); an image nobody uses any more is forgotten, and its own ES
+// texture deleted (its room in a page stays taken).
 #include <GLES2/gl2.h>
 
 #include <cstddef>
