@@ -14,6 +14,7 @@ import unittest
 import harness
 
 RUN_IN_WINE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "run_in_wine.sh")
+WITH_WINE_DESKTOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "with_wine_desktop.sh")
 WINESERVER = "/usr/lib/wine/wineserver"
 DEBUG_STRING = re.compile(r'^[0-9a-f]+:\w+:debugstr:OutputDebugStringA "(.*)"(\.\.\.)?$')
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
@@ -83,49 +84,9 @@ def shutdown():
              pre_console("::: _Shutdown : Application (finished)\n")])
 
 
-class WineDesktop:
-    """Wine's desktop process (explorer.exe /desktop) on the test's screen, started as the first
-    program of the prefix's session and awaited until its message loop runs, so that it is ready
-    before the program under test asks for it. Left to Wine, that program would start explorer
-    itself and wait ten seconds at most; on a busy machine explorer takes longer, and the program
-    then goes on with Wine's null display driver: no window, and that driver's made-up display
-    modes left in the session's settings. The readiness line is explorer's own trace."""
-
-    READY = "desktop message loop starting"
-
-    def __init__(self, screen):
-        self.screen = screen
-        self.process = None
-
-    def start(self, timeout=90):
-        env = dict(os.environ, DISPLAY=self.screen.display, WINEDEBUG="-all,+explorer")
-        self.wine_output = tempfile.TemporaryFile("w+")
-        self.process = subprocess.Popen([RUN_IN_WINE, "C:\\windows\\system32\\explorer.exe", "/desktop"],
-                                        env=env, stdout=subprocess.DEVNULL, stderr=self.wine_output)
-        deadline = time.time() + timeout
-        while self.READY not in self.output():
-            if time.time() > deadline or self.process.poll() is not None:
-                raise AssertionError("Wine's desktop never started its message loop")
-            time.sleep(0.05)
-
-    def output(self):
-        self.wine_output.seek(0)
-        return self.wine_output.read()
-
-    def close(self):
-        """Ends the session: the desktop and whatever else still runs in the prefix, before the
-        screen goes."""
-        env = dict(os.environ, DISPLAY=self.screen.display)
-        subprocess.run([WINESERVER, "--kill"], env=env, check=False)
-        subprocess.run([WINESERVER, "--wait"], env=env, check=False)
-        if self.process:
-            self.process.wait()
-            self.wine_output.close()
-
-
 class WineProgram:
-    """cribblestorm.exe started under Wine in a working folder of its own, with a level of the
-    test's own; Wine's debug channel goes to a file."""
+    """cribblestorm.exe started under Wine, once Wine's desktop is up, in a working folder of its
+    own, with a level of the test's own; Wine's debug channel goes to a file."""
 
     def __init__(self, screen):
         self.screen = screen
@@ -137,7 +98,7 @@ class WineProgram:
     def start(self):
         env = dict(os.environ, DISPLAY=self.screen.display, WINEDEBUG="-all,+debugstr")
         self.wine_output = open(os.path.join(self.folder, "wine-output.txt"), "w+")
-        self.process = subprocess.Popen([RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
+        self.process = subprocess.Popen([WITH_WINE_DESKTOP, RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_output)
 
     def output(self):
@@ -169,6 +130,8 @@ class WineProgram:
         if self.process and self.process.poll() is None:
             subprocess.run([WINESERVER, "--kill"], env=dict(os.environ, DISPLAY=self.screen.display), check=False)
             self.process.wait()
+        # The prefix's own processes end before their X server does.
+        subprocess.run([WINESERVER, "--wait"], env=dict(os.environ, DISPLAY=self.screen.display), check=False)
         self.wine_output.close()
         shutil.rmtree(self.folder, ignore_errors=True)
 
@@ -177,9 +140,7 @@ class WindowsProgram(harness.EndToEndTest):
     screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
 
     def setUp(self):
-        subprocess.run([WINESERVER, "--wait"], check=False)  # nothing left over from an earlier test
         super().setUp()
-        self.own(WineDesktop(self.screen)).start()
         self.program = self.own(WineProgram(self.screen))
 
     def driver_lines(self, output):
