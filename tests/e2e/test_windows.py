@@ -14,6 +14,7 @@ import unittest
 import harness
 
 RUN_IN_WINE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "run_in_wine.sh")
+WITH_WINE_DESKTOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "with_wine_desktop.sh")
 WINESERVER = "/usr/lib/wine/wineserver"
 DEBUG_STRING = re.compile(r'^[0-9a-f]+:\w+:debugstr:OutputDebugStringA "(.*)"(\.\.\.)?$')
 ESCAPES = {"n": "\n", "r": "\r", "t": "\t", '"': '"', "\\": "\\"}
@@ -84,8 +85,8 @@ def shutdown():
 
 
 class WineProgram:
-    """cribblestorm.exe started under Wine in a working folder of its own, with a level of the
-    test's own; Wine's debug channel goes to a file."""
+    """cribblestorm.exe started under Wine, once Wine's desktop is up, in a working folder of its
+    own, with a level of the test's own; Wine's debug channel goes to a file."""
 
     def __init__(self, screen):
         self.screen = screen
@@ -97,7 +98,7 @@ class WineProgram:
     def start(self):
         env = dict(os.environ, DISPLAY=self.screen.display, WINEDEBUG="-all,+debugstr")
         self.wine_output = open(os.path.join(self.folder, "wine-output.txt"), "w+")
-        self.process = subprocess.Popen([RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
+        self.process = subprocess.Popen([WITH_WINE_DESKTOP, RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_output)
 
     def output(self):
@@ -139,7 +140,6 @@ class WindowsProgram(harness.EndToEndTest):
     screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
 
     def setUp(self):
-        subprocess.run([WINESERVER, "--wait"], check=False)  # nothing left over from an earlier test
         super().setUp()
         self.program = self.own(WineProgram(self.screen))
 

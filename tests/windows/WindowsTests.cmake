@@ -48,7 +48,9 @@ set(wine_prefix ${CMAKE_BINARY_DIR}/wine-prefix)
 add_test(NAME wine_prefix COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/make_wine_prefix.sh ${wine_prefix})
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
 
-add_test(NAME win32_platform_tests COMMAND win32_platform_tests)
+# The backend's windows need Wine's desktop, started first (see e2e/with_wine_desktop.sh).
+add_test(NAME win32_platform_tests COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/with_wine_desktop.sh
+                                           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win32_platform_tests>)
 add_test(NAME windows_e2e
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows.py $<TARGET_FILE:cribblestorm>)
 set_tests_properties(windows_e2e PROPERTIES ENVIRONMENT CRIBBLESTORM_E2E_FAILURES=${E2E_FAILURES})
