@@ -78,6 +78,10 @@ std::string FixedState() {
                   shadeModel, clearColor[0], clearColor[1], clearColor[2], clearColor[3], clearDepth, depthFunction,
                   lineWidth, pointSize, frontFace, cullFace);
     std::string state = text;
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    state += " viewport " + std::to_string(viewport[0]) + " " + std::to_string(viewport[1]) + " " +
+             std::to_string(viewport[2]) + " " + std::to_string(viewport[3]);
     for (GLenum capability : {GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LIGHTING,
                               GL_LINE_SMOOTH, GL_LINE_STIPPLE, GL_POINT_SMOOTH, GL_POLYGON_OFFSET_FILL,
                               GL_POLYGON_OFFSET_LINE, GL_POLYGON_OFFSET_POINT, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE,

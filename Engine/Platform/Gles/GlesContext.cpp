@@ -87,6 +87,7 @@ GlesContext::GlesContext()
       _hints{DONT_CARE, DONT_CARE, DONT_CARE, DONT_CARE, DONT_CARE},
       _lineWidth(1.0f),
       _viewport{0, 0, 0, 0},
+      _isViewportKnown(false),
       _error(GL_NO_ERROR),
       _matrixMode(GL_MODELVIEW),
       _primitive(0),
@@ -166,8 +167,15 @@ void GlesContext::LineWidth(float width) {
     ::glLineWidth(width);
 }
 
+const GLint* GlesContext::_Viewport() const {
+    if (!_isViewportKnown) ::glGetIntegerv(GL_VIEWPORT, _viewport);
+    _isViewportKnown = true;
+    return _viewport;
+}
+
 void GlesContext::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-    if (x == _viewport[0] && y == _viewport[1] && width == _viewport[2] && height == _viewport[3]) return;
+    const GLint* viewport = _Viewport();
+    if (x == viewport[0] && y == viewport[1] && width == viewport[2] && height == viewport[3]) return;
     Flush();
     _viewport[0] = x;
     _viewport[1] = y;
@@ -239,7 +247,7 @@ bool GlesContext::GetIntegers(GLenum name, GLint* values) const {
         case GL_TEXTURE_BINDING_2D: *values = static_cast<GLint>(_textures.Bound()); return true;
         case GL_MODELVIEW_STACK_DEPTH: *values = _modelView.Depth(); return true;
         case GL_MAX_MODELVIEW_STACK_DEPTH: *values = GlesMatrixStack::DEPTH; return true;
-        case GL_VIEWPORT: for (int i = 0; i < 4; ++i) values[i] = _viewport[i]; return true;
+        case GL_VIEWPORT: for (int i = 0; i < 4; ++i) values[i] = _Viewport()[i]; return true;
         case GL_UNPACK_ALIGNMENT: *values = _pixelStore.unpackAlignment; return true;
         case GL_PACK_ALIGNMENT: *values = _pixelStore.packAlignment; return true;
         default: return false;
@@ -423,8 +431,8 @@ bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const 
     for (int i = 0; i < count; ++i) {
         const GlesVertex& vertex = vertices[i];
         if (vertex.w != 1.0f) return false;
-        const float window[2] = {(vertex.x + 1.0f) * 0.5f * static_cast<float>(_viewport[2]),
-                                 (vertex.y + 1.0f) * 0.5f * static_cast<float>(_viewport[3])};
+        const float window[2] = {(vertex.x + 1.0f) * 0.5f * static_cast<float>(_Viewport()[2]),
+                                 (vertex.y + 1.0f) * 0.5f * static_cast<float>(_Viewport()[3])};
         const float texels[2] = {vertex.s * sampling.width, vertex.t * sampling.height};
         for (int axis = 0; axis < 2; ++axis) {
             const float offset = texels[axis] - window[axis];
@@ -463,7 +471,7 @@ void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, 
 }
 
 void GlesContext::CallLists(GLsizei count, const GLubyte* lists) {
-    _lists.CallLists(count, lists, _batch, _program, _viewport, _DrawState(GL_TRIANGLES));
+    _lists.CallLists(count, lists, _batch, _program, _Viewport(), _DrawState(GL_TRIANGLES));
     if (!_isBatching) Flush();
 }
 
@@ -472,12 +480,12 @@ void GlesContext::RasterPos(float x, float y) {
     float clip[4];
     for (int row = 0; row < 4; ++row) clip[row] = transform[row] * x + transform[4 + row] * y + transform[12 + row];
     const float color[4] = {Clamped(_color[0]), Clamped(_color[1]), Clamped(_color[2]), Clamped(_color[3])};
-    _lists.SetRasterPosition(clip, _viewport, color);
+    _lists.SetRasterPosition(clip, _Viewport(), color);
 }
 
 void GlesContext::Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
                          const GLubyte* bits) {
-    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _batch, _program, _viewport,
+    _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _batch, _program, _Viewport(),
                   _DrawState(GL_TRIANGLES));
     if (!_isBatching) Flush();
 }

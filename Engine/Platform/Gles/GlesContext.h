@@ -93,6 +93,7 @@ private:
     void _Apply(const ServerState& state, GLbitfield mask);
     GlesMatrixStack::Matrix _Transform() const;
     GlesDrawState _DrawState(GLenum mode) const;
+    const GLint* _Viewport() const;
     void _ClearPendingDepth();
     void _AddQuadCorner(const GlesVertex& vertex);
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
@@ -110,7 +111,10 @@ private:
     GLenum _depthFunction, _frontFace, _cullFace;
     std::array<GLenum, 5> _hints;
     float _lineWidth;
-    GLint _viewport[4];
+    // OpenGL's first viewport is the window's size, which ES's has too: taken from ES when it
+    // is first needed, if the engine has set none by then (a lookup, so also from const code).
+    mutable GLint _viewport[4];
+    mutable bool _isViewportKnown;
     GLenum _error;
 
     GLenum _matrixMode;
