@@ -253,8 +253,9 @@ TEST_F(RendererTest, StartsAdditiveAndAlphaBlendingCoversInstead) {
 
 TEST_F(RendererTest, StartupSetsTheFixedState) {
     EXPECT_EQ(startupState,
-              "shade 1D00 clear 0 0 0 0 depth 1 203 line 1 point 1 front 901 cull 405 viewport 0 0 1024 768 off on off off "
-              "off off off off off off off off off off off off off off fastest fastest fastest fastest fastest");
+              "shade 1D00 clear 0 0 0 0 depth 1 203 line 1 point 1 front 901 cull 405 viewport 0 0 1024 768 "
+              "off on off off off off off off off off off off off off off off off off "
+              "fastest fastest fastest fastest fastest");
 }
 
 // With the model-view stack full, a push would overflow: an unturned, unscaled quad makes

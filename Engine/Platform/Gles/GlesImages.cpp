@@ -29,8 +29,7 @@ GlesPixelLayout LayoutOf(const GlesUpload& upload) {
     return GlesPixelLayout(bytes, isBgr, bytes == 4 && upload.keptChannels == 4);
 }
 
-// OpenGL 1.1 gives the border colour the texture's format: without alpha, it is opaque black.
-GLubyte BorderAlpha(const GlesUpload& upload) { return upload.keptChannels == 3 ? 255 : 0; }
+GLubyte BorderAlpha(const GlesUpload& upload) { return upload.IsOpaque() ? 255 : 0; }
 
 void SetBorderAlpha(GLubyte alpha, bool isBorderRow, int width, GLubyte* texels) {
     const int step = isBorderRow ? 1 : width - 1;

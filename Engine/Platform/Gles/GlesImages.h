@@ -25,6 +25,9 @@ struct GlesUpload {
     int unpackAlignment;
     static int BytesPerPixel(GLenum format);  // 0 for a format not taken
     std::size_t RowBytes() const;             // padded to the alignment
+    // No alpha kept: every texel is opaque, and so is the border, as OpenGL 1.1 gives the
+    // border colour the texture's format.
+    bool IsOpaque() const { return keptChannels == 3; }
 };
 
 struct GlesPlacement {

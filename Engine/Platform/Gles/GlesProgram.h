@@ -21,11 +21,11 @@ struct GlesVertex {
 enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3 };
 
 // An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
-// black, transparent where the image keeps alpha, around their `width` x `height` texels, at (x, y) of an ES texture
-// (`image`) that may hold other images too, and ES samples them linearly: mapping OpenGL
-// 1.1's coordinates into the bordered image gives GL_CLAMP's blend of the border into the
-// outer half texel from the hardware's own filter, and the border keeps the filter from
-// reaching any neighbour. Nearest filtering takes texel centres.
+// black (transparent where the image keeps alpha) around their `width` x `height` texels, at
+// (x, y) of an ES texture (`image`) that may hold other images too, and ES samples them
+// linearly: mapping OpenGL 1.1's coordinates into the bordered image gives GL_CLAMP's blend
+// of the border into the outer half texel from the hardware's own filter, and the border
+// keeps the filter from reaching any neighbour. Nearest filtering takes texel centres.
 struct GlesSampling {
     GLuint image;
     float width, height;

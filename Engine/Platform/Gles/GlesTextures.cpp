@@ -80,7 +80,7 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
     texture.image = image;
     texture.width = width;
     texture.height = height;
-    texture.isOpaque = keptChannels == 3;
+    texture.isOpaque = upload.IsOpaque();
     return GL_NO_ERROR;
 }
 
