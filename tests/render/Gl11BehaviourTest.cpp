@@ -1,9 +1,8 @@
 // What OpenGL 1.1 does with the renderer's calls where a lesser implementation could cut a
-// corner: clamped edges, texels on pixels, long primitives, colour clamping, blending over
-// opaque pictures, incomplete textures, flat lines, internal formats, depth clears and
-// textures uploaded alike. Read back
-// pixel by pixel, through whichever OpenGL the program is built with. (An upload that memory
-// cannot hold is RendererTest's.)
+// corner: clamped edges, texels on pixels, long primitives, colour clamping and modulation,
+// blending over opaque pictures, incomplete textures, flat lines, internal formats, depth
+// clears and textures uploaded alike. Read back pixel by pixel, through whichever OpenGL the
+// program is built with. (An upload that memory cannot hold is RendererTest's.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -113,6 +112,20 @@ TEST_F(Gl11BehaviourTest, ColoursAboveOneAreClampedBeforeTheyModulate) {
     const GLuint quarter = MakeTexture(1, 1, GL_RGBA, GL_BGRA_EXT, {255, 255, 255, 64}, GL_NEAREST);
     DrawTextured(quarter, Vec2(30, 10), Vec2(40, 20), Color(1, 1, 1, 2));
     EXPECT_EQ(ReadPixel(35, 15), (Pixel{64, 64, 64}));
+}
+
+// Each quad's colour modulates its texels, between white ones drawn with the same texture.
+TEST_F(Gl11BehaviourTest, EveryColourModulatesItsOwnQuad) {
+    const GLuint light = MakeTexture(4, 4, GL_RGB, GL_BGR_EXT, std::vector<GLubyte>(4 * 4 * 3, 200));
+    const Color colors[] = {Color(0.5f, 1, 1, 1), Color(1, 0.5f, 1, 1), Color(1, 1, 0.5f, 1)};
+    const Pixel expected[] = {{100, 200, 200}, {200, 100, 200}, {200, 200, 100}};
+    for (int i = 0; i < 3; ++i) {
+        DrawTextured(light, Vec2(0, 0), Vec2(4, 4), Color::WHITE);
+        DrawTextured(light, Vec2(10, 0), Vec2(14, 4), colors[i]);
+        DrawTextured(light, Vec2(20, 0), Vec2(24, 4), Color::WHITE);
+        EXPECT_EQ(ReadPixel(2, 2), (Pixel{200, 200, 200})) << "colour " << i;
+        EXPECT_EQ(ReadPixel(12, 2), expected[i]) << "colour " << i;
+    }
 }
 
 // Alpha blending over a background of 100: a picture without alpha drawn texel for pixel is

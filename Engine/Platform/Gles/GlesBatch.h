@@ -14,6 +14,8 @@ public:
     void Add(const GlesVertex& vertex) {
         _vertices.push_back(vertex);
         _isEveryAlphaOne = _isEveryAlphaOne && vertex.alpha == 1.0f;
+        _isEveryColorWhite =
+            _isEveryColorWhite && vertex.red == 1.0f && vertex.green == 1.0f && vertex.blue == 1.0f;
     }
     void Flush(GlesProgram& program);
 
@@ -21,4 +23,5 @@ private:
     GlesDrawState _state;
     std::vector<GlesVertex> _vertices;
     bool _isEveryAlphaOne;
+    bool _isEveryColorWhite;  // red, green and blue: with _isEveryAlphaOne, white
 };

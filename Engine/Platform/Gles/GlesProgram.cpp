@@ -60,6 +60,8 @@ void main() {
 #elif TEXTURING == 3
     if (texture2D(sampler, vTexCoord).r < 0.5) discard;
     gl_FragColor = vColor;
+#elif TEXTURING == 4
+    gl_FragColor = texture2D(sampler, vTexCoord);
 #else
     gl_FragColor = vColor;
 #endif
@@ -133,7 +135,8 @@ void GlesProgram::_Use(int used) {
     Variant& variant = _variants[used];
     if (variant.program == 0) {
         static const char* const PREFIXES[VARIANTS] = {"#define TEXTURING 0\n", "#define TEXTURING 1\n",
-                                                        "#define TEXTURING 2\n", "#define TEXTURING 3\n"};
+                                                        "#define TEXTURING 2\n", "#define TEXTURING 3\n",
+                                                        "#define TEXTURING 4\n"};
         variant.program = ::glCreateProgram();
         ::glAttachShader(variant.program, _vertexShader);
         ::glAttachShader(variant.program, Compile(GL_FRAGMENT_SHADER, PREFIXES[used], FRAGMENT_SHADER));
@@ -197,7 +200,9 @@ void GlesProgram::_Apply(const GlesDrawState& state) {
     if (state.texturing == GlesTexturing::BITMAP_MASK) return;
     // Mapped coordinates say themselves whether linear filtering would take texels whole;
     // the wrapping program takes texel centres itself where it filters nearest.
-    const bool isNearest = state.texturing == GlesTexturing::MODULATE && sampling.isNearest;
+    const bool isMapped =
+        state.texturing == GlesTexturing::MODULATE || state.texturing == GlesTexturing::WHITE_MODULATE;
+    const bool isNearest = isMapped && sampling.isNearest;
     _SetFilter(sampling.image, isNearest ? GL_NEAREST : GL_LINEAR);
     if (state.texturing != GlesTexturing::MODULATE_WRAPPED) return;
     const Variant& variant = _variants[used];

@@ -18,7 +18,9 @@ struct GlesVertex {
     float red, green, blue, alpha;
 };
 
-enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3 };
+// WHITE_MODULATE is MODULATE where every colour is white, which leaves the texel as it is: a
+// batch is drawn so, for a program that skips the colour.
+enum class GlesTexturing { NONE = 0, MODULATE = 1, MODULATE_WRAPPED = 2, BITMAP_MASK = 3, WHITE_MODULATE = 4 };
 
 // An image as OpenGL 1.1 samples it. Images are stored with a border of `border` texels of
 // black (transparent where the image keeps alpha) around their `width` x `height` texels, at
@@ -69,7 +71,7 @@ private:
         GLuint program;
         GLint size, border, wrap, isNearest, offset, textureSize;
     };
-    static constexpr int VARIANTS = 4;  // one for each GlesTexturing
+    static constexpr int VARIANTS = 5;  // one for each GlesTexturing
 
     void _Build();
     void _Use(int variant);
