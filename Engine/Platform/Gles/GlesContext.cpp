@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Gl11.h"
+#include "GlesQuadTrim.h"
 
 namespace {
 
@@ -405,7 +406,7 @@ void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
 // A clamped, linearly filtered texture whose coordinates stay inside the image needs no
 // wrapping per fragment: the coordinates are mapped into the bordered image here. Where each
 // pixel centre falls on a texel centre, linear filtering takes that texel whole, which
-// nearest filtering does for less.
+// nearest filtering does for less. A quad (six vertices) is then cut to the texels that show.
 void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
     GlesDrawState state = _primitiveState;
     GlesSampling& sampling = state.sampling;
@@ -417,6 +418,7 @@ void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
             vertices[i].s = sampling.MappedS(vertices[i].s);
             vertices[i].t = sampling.MappedT(vertices[i].t);
         }
+        if (count == 6 && _IsTrimmable(state) && !GlesQuadTrim::Trim(sampling, _Viewport(), vertices)) return;
     }
     _batch.Start(state, _program);
     for (int i = 0; i < count; ++i) _batch.Add(vertices[i]);
@@ -441,6 +443,12 @@ bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const 
         }
     }
     return true;
+}
+
+// A fragment of alpha 0 changes no pixel: it is blended away, and tested against nothing.
+bool GlesContext::_IsTrimmable(const GlesDrawState& state) const {
+    return state.isBlended && state.blendSource == GL_SRC_ALPHA && state.blendDestination == GL_ONE_MINUS_SRC_ALPHA &&
+           !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_STENCIL_TEST);
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {

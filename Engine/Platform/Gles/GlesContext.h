@@ -99,6 +99,7 @@ private:
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
     void _AddPrimitive(GlesVertex* vertices, int count);
     bool _IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const;
+    bool _IsTrimmable(const GlesDrawState& state) const;
 
     ServerState _state;
     std::array<SavedState, ATTRIBUTE_DEPTH> _savedStates;

@@ -36,5 +36,5 @@ void GlesGlyphAtlas::Clear() {
 GlesSampling GlesGlyphAtlas::Sampling() const {
     constexpr float TEXELS = SIZE;
     return GlesSampling{_image, TEXELS, TEXELS, 0.0f, 0.0f, 0.0f, TEXELS, TEXELS, GL_CLAMP_TO_EDGE,
-                        GL_CLAMP_TO_EDGE, true,           false};
+                        GL_CLAMP_TO_EDGE, true,           false,  nullptr};
 }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <new>
+#include <utility>
 
 namespace {
 
@@ -59,11 +61,11 @@ GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesP
         *placement = twin->placement;
         return GL_NO_ERROR;
     }
-    Image made = {{}, nullptr, upload.width + 2 * BORDER, upload.height + 2 * BORDER, 1};
+    Image made = {{}, nullptr, upload.width + 2 * BORDER, upload.height + 2 * BORDER, 1, nullptr};
     const bool isMade = Fits(made.width, made.height) ? _MakeInPage(upload, layout, program, &made)
                                                       : _MakeAlone(upload, layout, program, &made);
     if (!isMade) return GL_OUT_OF_MEMORY;
-    _images.push_back(made);
+    _images.push_back(std::move(made));
     *placement = made.placement;
     return GL_NO_ERROR;
 }
@@ -77,12 +79,15 @@ bool GlesImages::_MakeInPage(const GlesUpload& upload, const GlesPixelLayout& la
         return false;
     }
     _Put(made->placement, 0, made->width, made->height, made->texels, program);
+    made->alpha.reset(new (std::nothrow) GlesAlphaMap(made->texels, made->width, made->height));
+    made->placement.alpha = made->alpha.get();
     return true;
 }
 
 bool GlesImages::_MakeAlone(const GlesUpload& upload, const GlesPixelLayout& layout, GlesProgram& program,
                             Image* made) {
-    made->placement = {_CreateTexture(made->width, made->height, program), 0, 0, made->width, made->height, false};
+    made->placement = {_CreateTexture(made->width, made->height, program), 0, 0, made->width, made->height, false,
+                       nullptr};
     if (made->placement.texture != 0 && _PutInStrips(upload, layout, made->placement, program)) return true;
     _Forget(made->placement, program);
     return false;
@@ -175,14 +180,14 @@ GlesPlacement GlesImages::_PlaceInPage(int width, int height, GlesProgram& progr
     int y = 0;
     for (Page& page : _pages) {
         if (page.shelves.Place(width, height, &x, &y)) {
-            return GlesPlacement{page.texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
+            return GlesPlacement{page.texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true, nullptr};
         }
     }
     const GLuint texture = _CreateTexture(PAGE_WIDTH, PAGE_HEIGHT, program);
     if (texture == 0) return GlesPlacement{};
     _pages.push_back(Page{texture, GlesShelves(PAGE_WIDTH, PAGE_HEIGHT)});
     _pages.back().shelves.Place(width, height, &x, &y);
-    return GlesPlacement{texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true};
+    return GlesPlacement{texture, x, y, PAGE_WIDTH, PAGE_HEIGHT, true, nullptr};
 }
 
 // Its texels are undefined until images are put in; only those are ever sampled. None where ES

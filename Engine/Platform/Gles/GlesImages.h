@@ -10,8 +10,10 @@
 #include <GLES2/gl2.h>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
+#include "GlesAlphaMap.h"
 #include "GlesPixelLayout.h"
 #include "GlesProgram.h"
 #include "GlesShelves.h"
@@ -35,6 +37,7 @@ struct GlesPlacement {
     int x, y;        // of the image in the texture
     int textureWidth, textureHeight;
     bool isInPage;
+    const GlesAlphaMap* alpha;  // none for a picture with a texture of its own
 };
 
 class GlesImages {
@@ -52,6 +55,7 @@ private:
                             // none for a picture too big for a page
         int width, height;  // border included
         int users;
+        std::unique_ptr<const GlesAlphaMap> alpha;  // none where memory ran out
     };
     struct Page {
         GLuint texture;

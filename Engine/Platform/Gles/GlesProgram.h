@@ -12,6 +12,8 @@
 
 #include <vector>
 
+class GlesAlphaMap;
+
 struct GlesVertex {
     float x, y, z, w;
     float s, t;
@@ -37,6 +39,7 @@ struct GlesSampling {
     GLenum wrapS, wrapT;
     bool isNearest;
     bool isOpaque;  // every texel's alpha is 1, the border's too
+    const GlesAlphaMap* alpha;  // of the bordered image; none for a picture with a texture of its own
     bool operator==(const GlesSampling& other) const;
     // A texture coordinate (0 to 1 across the image, inside it) as one of the ES texture.
     float MappedS(float s) const { return (x + border + s * width) / textureWidth; }

@@ -28,7 +28,7 @@ bool IsFilter(GLint value) {
 
 // OpenGL 1.1's defaults: repeated, minified through mipmaps (so incomplete until that changes).
 const GlesTextures::Texture GlesTextures::NEW_TEXTURE = {
-    {0, 0, 0, 0, 0, false}, 0, 0, false, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
+    {0, 0, 0, 0, 0, false, nullptr}, 0, 0, false, GL_REPEAT, GL_REPEAT, GL_NEAREST_MIPMAP_LINEAR, GL_LINEAR};
 
 GlesTextures::GlesTextures() : _textures(1, NEW_TEXTURE), _bound(0) {}
 
@@ -96,6 +96,6 @@ bool GlesTextures::Sampling(GlesSampling* sampling) const {
                              f(BORDER),          f(image.x),              f(image.y),
                              f(image.textureWidth), f(image.textureHeight), texture.wrapS,
                              texture.wrapT,      texture.magFilter == GL_NEAREST,
-                             texture.isOpaque};
+                             texture.isOpaque,   image.alpha};
     return true;
 }
