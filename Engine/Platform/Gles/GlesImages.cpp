@@ -65,8 +65,8 @@ GLenum GlesImages::Acquire(const GlesUpload& upload, GlesProgram& program, GlesP
     const bool isMade = Fits(made.width, made.height) ? _MakeInPage(upload, layout, program, &made)
                                                       : _MakeAlone(upload, layout, program, &made);
     if (!isMade) return GL_OUT_OF_MEMORY;
-    _images.push_back(std::move(made));
     *placement = made.placement;
+    _images.push_back(std::move(made));
     return GL_NO_ERROR;
 }
 
