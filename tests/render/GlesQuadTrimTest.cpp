@@ -143,7 +143,9 @@ TEST(GlesQuadTrimTest, TheAlphaMapFindsTheBoxOfTheTexelsThatShow) {
     constexpr int HEIGHT = 15;
     std::mt19937 random(7);
     std::vector<GLubyte> texels(WIDTH * HEIGHT * 4, 0);
-    for (int i = 0; i < 12; ++i) texels[(random() % (WIDTH * HEIGHT)) * 4 + 3] = static_cast<GLubyte>(1 + random() % 255);
+    for (int i = 0; i < 12; ++i) {
+        texels[(random() % (WIDTH * HEIGHT)) * 4 + 3] = static_cast<GLubyte>(1 + random() % 255);
+    }
     const GlesAlphaMap alpha(texels.data(), WIDTH, HEIGHT);
     for (int trial = 0; trial < 500; ++trial) {
         const int x0 = static_cast<int>(random() % WIDTH);

@@ -2,6 +2,38 @@
 
 #include <new>
 
+namespace {
+
+// The first index from `low` to `high` whose box up to it is not clear; there is one.
+template <typename IsClearUpTo>
+int FirstSeen(int low, int high, IsClearUpTo isClearUpTo) {
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (isClearUpTo(middle)) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+// The last index from `low` to `high` whose box from it on is not clear; there is one.
+template <typename IsClearFrom>
+int LastSeen(int low, int high, IsClearFrom isClearFrom) {
+    while (low < high) {
+        const int middle = high - (high - low) / 2;
+        if (isClearFrom(middle)) {
+            high = middle - 1;
+        } else {
+            low = middle;
+        }
+    }
+    return low;
+}
+
+}  // namespace
+
 GlesAlphaMap::GlesAlphaMap(const GLubyte* texels, int width, int height)
     : _width(width),
       _height(height),
@@ -34,32 +66,10 @@ bool GlesAlphaMap::SeenBox(const GlesTexelBox& box, GlesTexelBox* seen) const {
     *seen = box;
     if (IsClear(box)) return false;
     if (!_seen || box.x0 < 0 || box.y0 < 0 || box.x1 >= _width || box.y1 >= _height) return true;
-    const auto first = [](int lo, int hi, auto isClearTo) {  // the first index whose box up to it is not clear
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (isClearTo(mid)) {
-                lo = mid + 1;
-            } else {
-                hi = mid;
-            }
-        }
-        return lo;
-    };
-    const auto last = [](int lo, int hi, auto isClearFrom) {  // the last index whose box from it is not clear
-        while (lo < hi) {
-            const int mid = hi - (hi - lo) / 2;
-            if (isClearFrom(mid)) {
-                hi = mid - 1;
-            } else {
-                lo = mid;
-            }
-        }
-        return lo;
-    };
     GlesTexelBox& found = *seen;
-    found.x0 = first(box.x0, box.x1, [&](int x) { return IsClear({box.x0, box.y0, x, box.y1}); });
-    found.x1 = last(found.x0, box.x1, [&](int x) { return IsClear({x, box.y0, box.x1, box.y1}); });
-    found.y0 = first(box.y0, box.y1, [&](int y) { return IsClear({found.x0, box.y0, found.x1, y}); });
-    found.y1 = last(found.y0, box.y1, [&](int y) { return IsClear({found.x0, y, found.x1, box.y1}); });
+    found.x0 = FirstSeen(box.x0, box.x1, [&](int x) { return IsClear({box.x0, box.y0, x, box.y1}); });
+    found.x1 = LastSeen(found.x0, box.x1, [&](int x) { return IsClear({x, box.y0, box.x1, box.y1}); });
+    found.y0 = FirstSeen(box.y0, box.y1, [&](int y) { return IsClear({found.x0, box.y0, found.x1, y}); });
+    found.y1 = LastSeen(found.y0, box.y1, [&](int y) { return IsClear({found.x0, y, found.x1, box.y1}); });
     return true;
 }
