@@ -10,7 +10,9 @@ namespace {
 // How far a rasteriser may move an edge, or a texture coordinate, by rounding, in pixels:
 // reckoned generously (they snap to 1/256 of a pixel or finer).
 constexpr double ROUNDING = 1.0 / 16.0;
-constexpr double SLACK = 1.0 / 4096.0;  // in clip coordinates, for a parallelogram's corners
+// How far a parallelogram's fourth corner may lie from where the other three put it, in clip
+// coordinates: the float rounding of a turned sprite's corners, far below ROUNDING.
+constexpr double SLACK = 1.0 / 65536.0;
 
 bool IsSameColor(const GlesVertex& a, const GlesVertex& b) {
     return a.red == b.red && a.green == b.green && a.blue == b.blue && a.alpha == b.alpha;
