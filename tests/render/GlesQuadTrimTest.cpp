@@ -40,37 +40,30 @@ struct Sprite {
     bool isTransposed;
 };
 
-void Place(const Sprite& sprite, int width, int height, double a, double b, GlesVertex* vertex) {
-    const double radians = sprite.degrees * 3.14159265358979 / 180.0;
-    const double along[2] = {(sprite.u1 - sprite.u0) * (sprite.isTransposed ? b : a),
-                             (sprite.v1 - sprite.v0) * (sprite.isTransposed ? a : b)};
-    const double x = 50.0 + std::cos(radians) * along[0] - std::sin(radians) * along[1];
-    const double y = 50.0 + std::sin(radians) * along[0] + std::cos(radians) * along[1];
-    *vertex = GlesVertex{static_cast<float>(x / 50.0 - 1.0),
-                         static_cast<float>(y / 50.0 - 1.0),
-                         0.0f,
-                         1.0f,
-                         static_cast<float>((sprite.u0 + along[0]) / width),
-                         static_cast<float>((sprite.v0 + along[1]) / height),
-                         1.0f,
-                         1.0f,
-                         1.0f,
-                         1.0f};
-}
-
-std::vector<GlesVertex> QuadOf(const Sprite& sprite, int width, int height) {
-    static constexpr double CORNERS[6][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}};
-    std::vector<GlesVertex> quad(6);
-    for (int i = 0; i < 6; ++i) Place(sprite, width, height, CORNERS[i][0], CORNERS[i][1], &quad[i]);
-    return quad;
-}
-
 // Where a texel coordinate of the sprite is drawn, in pixels.
 void PixelOf(const Sprite& sprite, double u, double v, double* x, double* y) {
     const double radians = sprite.degrees * 3.14159265358979 / 180.0;
     const double along[2] = {u - sprite.u0, v - sprite.v0};
     *x = 50.0 + std::cos(radians) * along[0] - std::sin(radians) * along[1];
     *y = 50.0 + std::sin(radians) * along[0] + std::cos(radians) * along[1];
+}
+
+// The corner at (a, b) of the quad's two sides, its texture running along them.
+GlesVertex CornerOf(const Sprite& sprite, int width, int height, double a, double b) {
+    const double u = sprite.u0 + (sprite.u1 - sprite.u0) * (sprite.isTransposed ? b : a);
+    const double v = sprite.v0 + (sprite.v1 - sprite.v0) * (sprite.isTransposed ? a : b);
+    double x = 0;
+    double y = 0;
+    PixelOf(sprite, u, v, &x, &y);
+    return GlesVertex{static_cast<float>(x / 50.0 - 1.0), static_cast<float>(y / 50.0 - 1.0), 0.0f, 1.0f,
+                      static_cast<float>(u / width), static_cast<float>(v / height), 1.0f, 1.0f, 1.0f, 1.0f};
+}
+
+std::vector<GlesVertex> QuadOf(const Sprite& sprite, int width, int height) {
+    static constexpr double CORNERS[6][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}};
+    std::vector<GlesVertex> quad;
+    for (const auto& corner : CORNERS) quad.push_back(CornerOf(sprite, width, height, corner[0], corner[1]));
+    return quad;
 }
 
 bool IsSame(const std::vector<GlesVertex>& a, const std::vector<GlesVertex>& b) {

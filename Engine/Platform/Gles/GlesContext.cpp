@@ -447,8 +447,7 @@ bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const 
 
 // A fragment of alpha 0 changes no pixel: it is blended away, and tested against nothing.
 bool GlesContext::_IsTrimmable(const GlesDrawState& state) const {
-    return state.isBlended && state.blendSource == GL_SRC_ALPHA && state.blendDestination == GL_ONE_MINUS_SRC_ALPHA &&
-           !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_STENCIL_TEST);
+    return state.IsAlphaBlended() && !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_STENCIL_TEST);
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {

@@ -79,6 +79,7 @@ bool GlesImages::_MakeInPage(const GlesUpload& upload, const GlesPixelLayout& la
         return false;
     }
     _Put(made->placement, 0, made->width, made->height, made->texels, program);
+    if (upload.IsOpaque()) return true;  // no texel to cut away
     made->alpha.reset(new (std::nothrow) GlesAlphaMap(made->texels, made->width, made->height));
     made->placement.alpha = made->alpha.get();
     return true;

@@ -37,7 +37,7 @@ struct GlesPlacement {
     int x, y;        // of the image in the texture
     int textureWidth, textureHeight;
     bool isInPage;
-    const GlesAlphaMap* alpha;  // none for a picture with a texture of its own
+    const GlesAlphaMap* alpha;  // none for an opaque image or a picture with a texture of its own
 };
 
 class GlesImages {
@@ -55,7 +55,7 @@ private:
                             // none for a picture too big for a page
         int width, height;  // border included
         int users;
-        std::unique_ptr<const GlesAlphaMap> alpha;  // none where memory ran out
+        std::unique_ptr<const GlesAlphaMap> alpha;  // none for an opaque image, or where memory ran out
     };
     struct Page {
         GLuint texture;

@@ -103,7 +103,7 @@ bool GlesDrawState::operator==(const GlesDrawState& other) const {
 // (whose border is opaque too) or a bitmap's mask.
 bool GlesDrawState::IsBlendingVoid(bool isEveryAlphaOne) const {
     if (!isBlended) return true;
-    if (!isEveryAlphaOne || blendSource != GL_SRC_ALPHA || blendDestination != GL_ONE_MINUS_SRC_ALPHA) return false;
+    if (!isEveryAlphaOne || !IsAlphaBlended()) return false;
     return texturing == GlesTexturing::NONE || texturing == GlesTexturing::BITMAP_MASK || sampling.isOpaque;
 }
 

@@ -39,7 +39,7 @@ struct GlesSampling {
     GLenum wrapS, wrapT;
     bool isNearest;
     bool isOpaque;  // every texel's alpha is 1, the border's too
-    const GlesAlphaMap* alpha;  // of the bordered image; none for a picture with a texture of its own
+    const GlesAlphaMap* alpha;  // of the bordered image (see GlesPlacement), or none
     bool operator==(const GlesSampling& other) const;
     // A texture coordinate (0 to 1 across the image, inside it) as one of the ES texture.
     float MappedS(float s) const { return (x + border + s * width) / textureWidth; }
@@ -54,6 +54,10 @@ struct GlesDrawState {
     GLenum blendSource, blendDestination;
     bool operator==(const GlesDrawState& other) const;
     bool operator!=(const GlesDrawState& other) const { return !(*this == other); }
+    // Blending on, with GL_SRC_ALPHA and GL_ONE_MINUS_SRC_ALPHA.
+    bool IsAlphaBlended() const {
+        return isBlended && blendSource == GL_SRC_ALPHA && blendDestination == GL_ONE_MINUS_SRC_ALPHA;
+    }
     // Whether blending can change no pixel this state draws, given whether every vertex
     // colour's alpha is 1.
     bool IsBlendingVoid(bool isEveryAlphaOne) const;

@@ -40,7 +40,8 @@ struct Shape {
     bool isSAlongA;      // s changes along side A (corner 0 to 1), t along side B (corner 0 to 3)
 };
 
-bool IsParallelogram(const GlesVertex* const c[4]) {
+// Corners in order round the quad, w 1 and inside the depth range, as a Shape needs them.
+bool IsOneColourParallelogram(const GlesVertex* const c[4]) {
     for (int i = 0; i < 4; ++i) {
         if (c[i]->w != 1.0f || std::fabs(c[i]->z) > 1.0f || !IsSameColor(*c[i], *c[0])) return false;
     }
@@ -52,7 +53,7 @@ bool IsParallelogram(const GlesVertex* const c[4]) {
 
 bool ShapeOf(const GlesVertex quad[6], const GlesSampling& sampling, Shape* shape) {
     const GlesVertex* const c[4] = {&quad[0], &quad[1], &quad[2], &quad[5]};
-    if (!IsParallelogram(c)) return false;
+    if (!IsOneColourParallelogram(c)) return false;
     for (int i = 0; i < 4; ++i) {
         shape->corner[i] = c[i];
         shape->texel[i][0] = static_cast<double>(c[i]->s) * sampling.textureWidth - sampling.x;
