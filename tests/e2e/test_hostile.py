@@ -15,6 +15,18 @@ from test_game import FLOOR, NAME, report_pattern, shutdown_lines, startup_lines
 # made (the running game takes about 730 MB, most of it the GL driver's threads).
 LOW_ADDRESS_SPACE_KB = 200000
 FATAL_BOXES = [NAME + " : Program Error", NAME + " : Emergency Shutdown"]
+# A fatal error at each step of start-up that the head start's thread runs beside: the call
+# made to fail (None: no display at all), the expression and the message of its report.
+START_UP_FAULTS = [
+    (None, "success", "TheVideoSystem::_GetDesktopCharacteristics : GetWindowRect() failed!"),
+    ("SDL_CreateWindow", "_hWnd != NULL", "TheVideoSystem::_CreateRenderingWindow : CreateWindowEx() failed!"),
+    ("SDL_GL_CreateContext", "_hRC != NULL",
+     "TheVideoSystem::_CreateRenderingContextForWindow : wglCreateContext() failed!"),
+    ("SDL_GL_MakeCurrent", "_hRC != NULL",
+     "TheVideoSystem::_CreateRenderingContextForWindow : wglMakeCurrent() failed!"),
+]
+# Starts of each; scripts/stress-tests.sh asks for hundreds.
+FAULTY_STARTS = int(os.environ.get("CRIBBLESTORM_FAULTY_STARTS", "2"))
 
 
 class HostileTest(harness.EndToEndTest):
@@ -61,12 +73,32 @@ class HostileTest(harness.EndToEndTest):
         self.assertEqual(code, 1)
         self.assertRegex(errors, self.missing_level_report() + re.escape(shutdown_lines()) + "$")
 
-    def test_an_x_error_in_a_waiting_fatal_box_ends_the_box_and_the_game_shuts_down_in_order(self):
+    def test_an_x_error_in_a_waiting_fatal_box_ends_that_box_and_the_closing_notice_follows(self):
         self.game.start()
         self.screen.client.destroy(self.screen.find_window(FATAL_BOXES[0]))  # the box draws on, and is refused
+        self.screen.close_box(FATAL_BOXES[1])
         code, errors = self.game.finish(timeout=10)
         self.assertEqual(code, 1)
         self.assertRegex(errors, self.missing_level_report() + re.escape(shutdown_lines()) + "$")
+
+    def test_a_fatal_error_at_any_step_of_start_up_shows_its_boxes_and_ends_with_1(self):
+        """The head start's thread holds a lock until it is waited for (tests/e2e/StartUpFaults.cpp):
+        a box forked before that would wait for the lock forever, and the program for the box."""
+        environment = {"LD_PRELOAD": os.environ["CRIBBLESTORM_START_UP_FAULTS"],
+                       "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0"}
+        for fault, expression, message in START_UP_FAULTS:
+            for _ in range(FAULTY_STARTS):
+                with self.subTest(fault=fault):
+                    game = self.own(harness.Game(self.screen if fault else None))
+                    game.start(dict(environment, CRIBBLESTORM_FAULT=fault or ""))
+                    if fault:
+                        for caption in FATAL_BOXES:
+                            self.screen.close_box(caption)
+                    code, errors = game.finish(timeout=20)
+                    self.assertEqual(code, 1)
+                    self.assertRegex(errors, report_pattern("Engine/TheVideoSystem.cpp", expression, message) +
+                                     re.escape(shutdown_lines()) + "$")
+                    game.close()
 
     @unittest.skipIf(os.environ.get("CRIBBLESTORM_SANITIZED"), "the sanitizers reserve more address space than this")
     def test_too_little_address_space_is_reported_in_two_boxes_and_ends_with_1(self):

@@ -47,6 +47,12 @@ void KillChildren() {
     }
 }
 
+// Safe in a signal handler.
+void CutFatalBoxes() {
+    areFatalBoxesCut = 1;
+    KillChildren();
+}
+
 // A box's own process (SDL forks one per box) ends on a close signal; the program's answers
 // the box that waits, if any, and then shuts down in order.
 void OnCloseSignal(int /*signal*/) {
@@ -79,11 +85,5 @@ bool TakeCloseSignal() {
 }
 
 void BeginFatalBoxes() { areFatalBoxesBegun = 1; }
-
-// Safe in a signal handler.
-void CutFatalBoxes() {
-    areFatalBoxesCut = 1;
-    KillChildren();
-}
 
 bool AreFatalBoxesCut() { return areFatalBoxesCut != 0; }

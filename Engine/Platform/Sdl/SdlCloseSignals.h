@@ -7,8 +7,7 @@ void InstallCloseSignals();
 // True once for each close signal received since the last call.
 bool TakeCloseSignal();
 
-// From the first fatal box on, a close signal answers the box that waits, as a box cut
-// short does, and no later box is shown: the fatal path goes on to its orderly shut-down.
+// From the first fatal box on, a close signal answers the box that waits and no later box is
+// shown: the fatal path goes on to its orderly shut-down.
 void BeginFatalBoxes();
-void CutFatalBoxes();
 bool AreFatalBoxesCut();

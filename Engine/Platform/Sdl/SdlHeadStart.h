@@ -7,5 +7,6 @@
 // be had, each is done when first needed, as without it.
 void BeginHeadStart();
 
-// Returns once the thread has finished; fontconfig is used only after this.
+// Returns once the thread has finished; fontconfig is used, and a message box forked, only
+// after this.
 void AwaitHeadStart();

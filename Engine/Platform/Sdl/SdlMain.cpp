@@ -44,7 +44,9 @@ int main(int argc, char** argv) {
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", "cribblestorm", 0);
     InstallCloseSignals();
     SDL_Init(SDL_INIT_EVENTS);
-    // Begun after SDL's own library loads, which would wait for the driver's.
+    // Begun after SDL's own library loads, which would wait for the driver's, and after its
+    // D-Bus start-up, which may fork (to launch a session bus): nothing forks while it runs
+    // but a message box, which waits for it.
     BeginHeadStart();
     const int exitCode = EngineMain(nullptr, JoinArguments(argc, argv).c_str());
     ReleaseSdlContext();
