@@ -132,18 +132,18 @@ TEST(SdlEvents, ButtonsWheelFocusAndCloseBecomeTheirMessages) {
 }
 
 // SDL releases the keys it holds when the focus goes; Windows does not, so the key stays
-// down, and its next key-down, the first repeat once the focus is back (which SDL reports
-// as a new press), is a repeat. A release followed by anything else is real.
-TEST(SdlEvents, AKeyHeldAcrossAFocusLossStaysDownAndRepeats) {
+// down, and its next key-down (which SDL reports as a new press) is a repeat. When the focus
+// comes back, a kept key that the display does not hold (none is known to it here: these
+// events have no X events behind them) is up again. A release followed by anything else is real.
+TEST(SdlEvents, AKeyHeldAcrossAFocusLossStaysDownUntilTheFocusReturns) {
     EXPECT_EQ(Queued({Key(SDL_KEYDOWN, SDL_SCANCODE_A), Key(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT),
                       Key(SDL_KEYUP, SDL_SCANCODE_A), Key(SDL_KEYUP, SDL_SCANCODE_LSHIFT),
-                      Window(SDL_WINDOWEVENT_FOCUS_LOST)}),
-              (std::vector<std::string>{"100 41 1", "100 10 1", "1C 0 0"}));
-    EXPECT_EQ(Queued({Window(SDL_WINDOWEVENT_FOCUS_GAINED), Key(SDL_KEYDOWN, SDL_SCANCODE_A),
-                      Key(SDL_KEYDOWN, SDL_SCANCODE_A, KMOD_NONE, 1), Key(SDL_KEYUP, SDL_SCANCODE_A),
-                      Key(SDL_KEYDOWN, SDL_SCANCODE_A), Key(SDL_KEYUP, SDL_SCANCODE_LSHIFT)}),
-              (std::vector<std::string>{"1C 1 0", "100 41 40000001", "100 41 40000001", "101 41 C0000001",
-                                        "100 41 1", "101 10 C0000001"}));
+                      Window(SDL_WINDOWEVENT_FOCUS_LOST), Key(SDL_KEYDOWN, SDL_SCANCODE_A),
+                      Key(SDL_KEYDOWN, SDL_SCANCODE_A, KMOD_NONE, 1), Key(SDL_KEYUP, SDL_SCANCODE_A)}),
+              (std::vector<std::string>{"100 41 1", "100 10 1", "1C 0 0", "100 41 40000001", "100 41 40000001",
+                                        "101 41 C0000001"}));
+    EXPECT_EQ(Queued({Window(SDL_WINDOWEVENT_FOCUS_GAINED), Key(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT)}),
+              (std::vector<std::string>{"1C 1 0", "100 10 1"}));
     EXPECT_EQ(Queued({Key(SDL_KEYUP, SDL_SCANCODE_A), Window(SDL_WINDOWEVENT_FOCUS_GAINED),
                       Key(SDL_KEYUP, SDL_SCANCODE_B)}),
               (std::vector<std::string>{"101 41 C0000001", "1C 1 0", "101 42 C0000001"}));

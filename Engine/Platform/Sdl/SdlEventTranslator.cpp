@@ -5,6 +5,7 @@
 
 #include "../WindowsConstants.h"
 #include "SdlKeyMap.h"
+#include "SdlKeyState.h"
 
 namespace {
 
@@ -13,8 +14,14 @@ constexpr int MOST_RELEASES_LOOKED_PAST = 32;  // more keys than a hand holds at
 
 // Keys whose release SDL made up for a focus loss: still down, as on Windows, so that their
 // next key-down (the first auto-repeat once the focus is back, which SDL reports as a new
-// press) is a repeat.
-std::array<bool, 256> isKeptDown = {};
+// press) is a repeat. When the focus comes back, those released meanwhile are up again.
+std::array<bool, SDL_NUM_SCANCODES> isKeptDown = {};
+
+void ForgetKeysReleasedMeanwhile() {
+    for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
+        if (isKeptDown[scancode]) isKeptDown[scancode] = IsKeyDownNow(static_cast<SDL_Scancode>(scancode));
+    }
+}
 
 bool IsSystemKey(std::uint8_t virtualKey, bool isAltHeld) { return isAltHeld || virtualKey == VK_F10 || virtualKey == VK_MENU; }
 
@@ -35,13 +42,14 @@ bool IsReleaseForFocusLoss(const SDL_KeyboardEvent& key) {
 bool TranslateKey(const SDL_KeyboardEvent& key, Message* message) {
     const std::uint8_t virtualKey = VirtualKeyFromScancode(key.keysym.scancode, (key.keysym.mod & KMOD_NUM) != 0);
     if (virtualKey == 0) return false;
+    const SDL_Scancode scancode = key.keysym.scancode;
     if (IsReleaseForFocusLoss(key)) {
-        isKeptDown[virtualKey] = true;
+        isKeptDown[scancode] = true;
         return false;
     }
     const bool isDown = key.type == SDL_KEYDOWN;
-    const bool wasDown = key.repeat != 0 || isKeptDown[virtualKey];
-    isKeptDown[virtualKey] = false;
+    const bool wasDown = key.repeat != 0 || isKeptDown[scancode];
+    isKeptDown[scancode] = false;
     const bool isAltHeld = (key.keysym.mod & KMOD_ALT) != 0;
     std::uint32_t lParam = KEY_REPEAT_COUNT;
     if (isAltHeld) lParam |= KF_ALTDOWN_BIT;
@@ -88,7 +96,11 @@ bool TranslateWheel(const SDL_MouseWheelEvent& wheel, Message* message) {
 bool TranslateWindowEvent(const SDL_WindowEvent& windowEvent, Message* message) {
     switch (windowEvent.event) {
         case SDL_WINDOWEVENT_CLOSE: message->message = WM_CLOSE; message->wParam = 0; break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: message->message = WM_ACTIVATEAPP; message->wParam = 1; break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            ForgetKeysReleasedMeanwhile();
+            message->message = WM_ACTIVATEAPP;
+            message->wParam = 1;
+            break;
         case SDL_WINDOWEVENT_FOCUS_LOST: message->message = WM_ACTIVATEAPP; message->wParam = 0; break;
         default: return false;
     }
@@ -99,6 +111,7 @@ bool TranslateWindowEvent(const SDL_WindowEvent& windowEvent, Message* message) 
 }  // namespace
 
 bool TranslateSdlEvent(const SDL_Event& event, WindowHandle window, Message* message) {
+    NoteKeyEvent(event);
     message->window = window;
     switch (event.type) {
         case SDL_QUIT:  // SIGINT, SIGTERM or the session ending: the window is asked to close

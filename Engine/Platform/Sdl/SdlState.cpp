@@ -1,6 +1,7 @@
 #include "SdlState.h"
 
 #include "SdlDisplayErrors.h"
+#include "SdlKeyState.h"
 #include "SdlWaylandSeat.h"
 
 SdlState& TheSdlState() {
@@ -16,6 +17,7 @@ bool EnsureSdlVideo() {
         // that no display can be had.
         if (IsWaylandWithoutSeat()) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
         state.isVideoReady = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (state.isVideoReady) ListenToKeyCodes();
     }
     return state.isVideoReady;
 }
