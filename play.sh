@@ -69,15 +69,9 @@ recorder_pid=$!
 
 # "YOU LOSE!" is white text standing on the middle of the screen.
 white_text_pixels() {
-    import -window root -crop 110x16+512+368 txt:- 2>/dev/null | grep -c '#FFFFFF' || true
+    import -window root -crop 110x16+512+368 -depth 8 txt:- 2>/dev/null | grep -c '#FFFFFF' || true
 }
-# Each living baby has a row of hearts at the top left, baby n's first heart 32 pixels
-# from the left and 32 n from the top; a red one is a baby still alive.
-babies_left() {
-    import -window root -crop 1x768+32+0 txt:- 2>/dev/null |
-        awk -F'[,:() ]+' '$2 > 0 && $2 % 32 == 0 && $2 / 32 <= babies && $3 > 150 && $4 < 100 && $5 < 100 { n++ }
-                         END { print n + 0 }' babies="$(grep -c "Spawned baby" "$work/debug.txt" || true)"
-}
+babies() { grep -c "Spawned baby" "$work/debug.txt" || true; }
 echo "Playing Level02 on a virtual screen ($DISPLAY); this takes a few minutes."
 start=$SECONDS
 baseline=""
@@ -86,8 +80,8 @@ while kill -0 "$game_pid" 2>/dev/null && [ $((SECONDS - start)) -lt "$longest_ru
     sleep 2
     elapsed=$((SECONDS - start))
     if [ "$elapsed" -ge "$next_progress" ]; then
-        printf '%d:%02d  babies left: %s of %s\n' $((elapsed / 60)) $((elapsed % 60)) "$(babies_left)" \
-            "$(grep -c "Spawned baby" "$work/debug.txt" || true)"
+        printf '%d:%02d  babies left: %s of %s\n' $((elapsed / 60)) $((elapsed % 60)) \
+            "$(scripts/babies-left.sh x:root "$(babies)" 2>/dev/null)" "$(babies)"
         next_progress=$((next_progress + 20))
     fi
     pixels=$(white_text_pixels)

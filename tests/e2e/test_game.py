@@ -1,6 +1,7 @@
 """End-to-end tests of the real program: a real X server, real GL, real keys."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import unittest
@@ -11,6 +12,7 @@ import harness  # noqa: E402
 GREEN, RED, YELLOW, WHITE = (0, 255, 0), (255, 0, 0), (255, 255, 0), (255, 255, 255)
 FLOOR = (120, 80, 40)
 NAME = "Cribblestorm"
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 
 def console(text, running=True):
@@ -141,6 +143,31 @@ class GameTest(harness.EndToEndTest):
         self.start({(495, 400): RED, (500, 400): GREEN, (505, 400): RED})
         shot = self.screen.wait_for_screenshot(lambda shot: shot.count(WHITE, 512, 368, 620, 383) > 30)
         self.assertEqual(shot.count((250, 200, 90), 0, 0, 200, 60), 0)  # no heart left at the top left
+        self.screen.key(self.window, "Escape")
+        self.assertEqual(self.game.finish()[0], 0)
+
+    def test_the_babies_left_count_reads_the_hearts_on_the_screen(self):
+        """play.sh's progress line: every baby of Level02 on its first frame (held there), and
+        none once the game is lost."""
+        def babies_left(babies):
+            picture = os.path.join(self.game.folder, "screen.png")
+            self.screen.save_screenshot(picture)
+            script = os.path.join(ROOT, "scripts", "babies-left.sh")
+            return int(subprocess.check_output([script, picture, str(babies)], text=True))
+
+        shutil.copytree(os.path.join(ROOT, "Data"), self.game.folder, dirs_exist_ok=True)
+        self.game.start({"LD_PRELOAD": os.environ["CRIBBLESTORM_FIRST_FRAME_HOLD"]})
+        self.screen.find_window(NAME)
+        self.screen.wait_for_screenshot(lambda shot: shot.pixel(32, 32)[0] > 150)  # the first baby's heart
+        babies = self.game.output().count("Spawned baby")
+        self.assertEqual((babies, babies_left(babies)), (20, 20))
+        self.game.close()
+
+        self.game = self.own(harness.Game(self.screen))
+        shutil.copytree(os.path.join(ROOT, "Data"), self.game.folder, dirs_exist_ok=True)
+        self.start({(495, 400): RED, (500, 400): GREEN, (505, 400): RED})
+        self.screen.wait_for_screenshot(lambda shot: shot.count(WHITE, 512, 368, 620, 383) > 30)
+        self.assertEqual(babies_left(1), 0)
         self.screen.key(self.window, "Escape")
         self.assertEqual(self.game.finish()[0], 0)
 
