@@ -104,6 +104,26 @@ class Program:
                      + process.stderr.decode(errors="replace")[-2000:])
         return frames[0][0] / 1e9 - started, frames, calls
 
+    def first_swap(self, first_swap_probe, folder):
+        """Runs once in `folder` until its first buffer swap has returned, with nothing else
+        preloaded; returns the seconds from exec to then."""
+        with tempfile.NamedTemporaryFile(prefix="first-swap-", suffix=".txt", delete=False) as report:
+            path = report.name
+        environment = dict(os.environ, LD_PRELOAD=first_swap_probe, BENCH_FIRST_SWAP_OUT=path)
+        started = time.monotonic()
+        process = subprocess.run(self.command, cwd=folder, env=environment, stdin=subprocess.DEVNULL,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=60)
+        Server.settle()
+        try:
+            with open(path) as report:
+                swapped = int(report.read() or 0)
+        finally:
+            os.unlink(path)
+        if process.returncode != 0 or not swapped:
+            sys.exit(f"bench: {self.name} ended with {process.returncode} before its first frame:\n"
+                     + process.stderr.decode(errors="replace")[-2000:])
+        return swapped / 1e9 - started
+
 
 def profile_startup(game, probe, folder, runs):
     """Where the game's start-up goes: the moments its console lines reach standard error,
@@ -174,13 +194,13 @@ def measure_frames(programs, probe, folder, args):
     return {name: summarise(runs) for name, runs in results.items()}
 
 
-def measure_startup(programs, probe, folder, args):
-    """Exec to first presented frame, the median of several alternated runs."""
+def measure_startup(programs, first_swap_probe, folder, args):
+    """Exec to the end of the first buffer swap, as an outsider measures it (only the swap
+    wrapped), the median of several alternated runs."""
     samples = {program.name: [] for program in programs}
     for _ in range(args.startup_runs):
         for program in programs:
-            seconds, _, _ = program.run(probe, folder, 0, 60)
-            samples[program.name].append(seconds * 1000.0)
+            samples[program.name].append(program.first_swap(first_swap_probe, folder) * 1000.0)
     return {name: statistics.median(values) for name, values in samples.items()}
 
 
@@ -209,7 +229,7 @@ def print_frame_table(title, results, startup, game):
           " drawing thread.")
 
 
-def measure_scale(programs, probe, args, root):
+def measure_scale(programs, probes, args, root):
     """Every program on each crowd level, alternated over the rounds as on Level02."""
     rows = []
     for babies in args.scale:
@@ -218,8 +238,8 @@ def measure_scale(programs, probe, args, root):
         subprocess.run([args.datagen, "--crowd", str(babies), levels], check=True)
         folder = make_folder(args.data, os.path.join(levels, f"Crowd{babies}"), root)
         one_run = argparse.Namespace(**{**vars(args), "startup_runs": 1})
-        first_frames = measure_startup(programs, probe, folder, one_run)
-        results = measure_frames(programs, probe, folder, args)
+        first_frames = measure_startup(programs, probes.first_swap, folder, one_run)
+        results = measure_frames(programs, probes.frames, folder, args)
         for program in programs:
             stats = results[program.name]
             stats.update(program=program.name, babies=babies, mines=4 * babies,
@@ -272,7 +292,8 @@ def main():
     args = parser.parse_args()
     args.scale = [int(count) for count in args.scale.split(",") if count]
     args.datagen = os.path.join(args.build, "tools", "datagen")
-    probe = os.path.abspath(os.path.join(args.build, "bench", "libframeprobe.so"))
+    probes = argparse.Namespace(frames=os.path.abspath(os.path.join(args.build, "bench", "libframeprobe.so")),
+                                first_swap=os.path.abspath(os.path.join(args.build, "bench", "libfirstswap.so")))
     font = subprocess.run(["fc-match", "-f", "%{file}", "Trebuchet MS"], capture_output=True, text=True).stdout
     level = args.level or os.path.join(args.data, "levels", "Level02")
 
@@ -294,12 +315,12 @@ def main():
               f"(first {min(WARM_UP_SECONDS, args.seconds / 4):g} s not counted), "
               f"first frame the median of {args.startup_runs} runs", flush=True)
         builds = programs[:1 + len(args.program)]  # the game and its other builds
-        phases = {build.name: profile_startup(build, probe, folder, args.startup_profile)
+        phases = {build.name: profile_startup(build, probes.frames, folder, args.startup_profile)
                   for build in (builds if args.startup_profile else [])}
-        startup = measure_startup(programs, probe, folder, args)
-        results = measure_frames(programs, probe, folder, args)
+        startup = measure_startup(programs, probes.first_swap, folder, args)
+        results = measure_frames(programs, probes.frames, folder, args)
         print_frame_table("Frames (medians over the rounds)", results, startup, "game")
-        scale = measure_scale(programs, probe, args, root) if args.scale else []
+        scale = measure_scale(programs, probes, args, root) if args.scale else []
         if args.json:
             with open(args.json, "w") as out:
                 json.dump({"level": level, "seconds": args.seconds, "rounds": args.rounds, "frames": results,
