@@ -72,6 +72,7 @@ white_text_pixels() {
     import -window root -crop 110x16+512+368 -depth 8 txt:- 2>/dev/null | grep -c '#FFFFFF' || true
 }
 babies() { grep -c "Spawned baby" "$work/debug.txt" || true; }
+babies_left() { printf 'babies left: %s of %s' "$(scripts/babies-left.sh x:root "$(babies)" 2>/dev/null)" "$(babies)"; }
 echo "Playing Level02 on a virtual screen ($DISPLAY); this takes a few minutes."
 start=$SECONDS
 baseline=""
@@ -80,14 +81,13 @@ while kill -0 "$game_pid" 2>/dev/null && [ $((SECONDS - start)) -lt "$longest_ru
     sleep 2
     elapsed=$((SECONDS - start))
     if [ "$elapsed" -ge "$next_progress" ]; then
-        printf '%d:%02d  babies left: %s of %s\n' $((elapsed / 60)) $((elapsed % 60)) \
-            "$(scripts/babies-left.sh x:root "$(babies)" 2>/dev/null)" "$(babies)"
+        printf '%d:%02d  %s\n' $((elapsed / 60)) $((elapsed % 60)) "$(babies_left)"
         next_progress=$((next_progress + 20))
     fi
     pixels=$(white_text_pixels)
     [ -z "$baseline" ] && baseline=$pixels && continue
     if [ "$pixels" -gt $((baseline + 40)) ]; then
-        echo "YOU LOSE! after $((SECONDS - start)) seconds."
+        echo "YOU LOSE! after $((SECONDS - start)) seconds ($(babies_left))."
         sleep 3
         break
     fi
