@@ -458,7 +458,10 @@ async function playOwnLevel(fileList) {
     }
     say("levelMessage", "Reading the level\u2026");
     const level = {picture: new Uint8Array(await picture.arrayBuffer()), data: new Uint8Array(await data.arrayBuffer())};
-    if (!(await downloads)) return;
+    if (!(await downloads)) {
+        say("levelMessage", "The game did not download, so it cannot play the level.");
+        return;
+    }
     checker = checker || await instance({canvas: document.createElement("canvas"), noInitialRun: true});
     const refused = refusal(picture, level.picture, false) || refusal(data, level.data, true);
     if (refused) {
@@ -482,7 +485,10 @@ document.addEventListener("drop", event => {
     playOwnLevel(event.dataTransfer.files);
 });
 
-const downloads = downloadGame().then(game => {
+// The downloads start once the page has been painted: its text is there at once, not after
+// the setting up of four downloads and a worker.
+const painted = new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve)));
+const downloads = painted.then(downloadGame).then(game => {
     downloaded = game;
     startGame();
     return true;
