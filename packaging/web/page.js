@@ -168,7 +168,7 @@ function fitScreen() {
     if (box.width === 0) return;  // hidden at the end
     const ratio = window.devicePixelRatio || 1;
     const fitting = Math.min(box.width / canvas.width, box.height / canvas.height);
-    const sharp = Math.floor(fitting * ratio) / ratio;
+    const sharp = Math.floor(fitting * ratio + 1e-6) / ratio;  // a box of 1023.9999 pixels holds 1024
     const isSharp = sharp > 0 && (sharp / fitting) ** 2 >= LEAST_FILLED;
     const scale = isSharp ? sharp : fitting;
     screen.classList.toggle("smooth", !isSharp);
@@ -485,9 +485,19 @@ document.addEventListener("drop", event => {
     playOwnLevel(event.dataTransfer.files);
 });
 
-// The downloads start once the page has been painted: its text is there at once, not after
-// the setting up of four downloads and a worker.
-const painted = new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve)));
+// The downloads start once the page's first paint is on the screen (or after a second, in a
+// tab that is not painted): its text is there at once, and the downloads do not compete with
+// what that paint needs.
+const FIRST_PAINT_WAIT_MS = 1000;
+const painted = new Promise(resolve => {
+    setTimeout(resolve, FIRST_PAINT_WAIT_MS);
+    if (!PerformanceObserver.supportedEntryTypes.includes("paint")) return;
+    new PerformanceObserver((list, observer) => {
+        if (!list.getEntriesByName("first-contentful-paint").length) return;
+        observer.disconnect();
+        resolve();
+    }).observe({type: "paint", buffered: true});
+});
 const downloads = painted.then(downloadGame).then(game => {
     downloaded = game;
     startGame();
