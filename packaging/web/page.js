@@ -180,6 +180,7 @@ function fitScreen() {
     }
 }
 window.addEventListener("resize", fitScreen);
+document.addEventListener("fullscreenchange", fitScreen);
 fitScreen();
 
 const fullScreen = byId("fullscreen");
