@@ -248,15 +248,18 @@ class Downloads {
 
     // Calls off every download once nothing has arrived for a while.
     watch() {
-        let lastLoaded = -1;
+        let lastLoaded = 0;
+        let lastArrival = performance.now();
         const timer = setInterval(() => {
-            if (this.loaded === lastLoaded && this.waiting.size > 0) {
+            if (this.loaded !== lastLoaded || this.waiting.size === 0) {
+                lastLoaded = this.loaded;
+                lastArrival = performance.now();
+            } else if (performance.now() - lastArrival >= STALL_SECONDS * 1000) {
                 this.stalled = `The download stopped: nothing of ${[...this.waiting].join(", ")} arrived for ` +
                     `${STALL_SECONDS} seconds. Reload the page to try again.`;
                 this.aborter.abort();
             }
-            lastLoaded = this.loaded;
-        }, STALL_SECONDS * 1000);
+        }, 1000);
         return () => clearInterval(timer);
     }
 

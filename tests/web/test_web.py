@@ -7,9 +7,9 @@ with exit code 1 shown in the game's place, none of it an uncaught error of the 
 context is told in plain words and Play again starts a new game; at a pixel ratio of 2 the
 picture is sharp, and on a phone the game is large from the first paint; the real game
 downloads under a megabyte with its progress and plaques shown, whole in a 1280 x 800 window;
-a host that compresses the package and a missing script; a level of the player's own, played
-as the Linux program plays it, and files the game would refuse. Firefox ESR plays Level02 and
-ends it with Escape, and says so where it has no WebGL."""
+a host that compresses the package, a missing script and a download that stalls; a level of
+the player's own, played as the Linux program plays it, and files the game would refuse.
+Firefox ESR plays Level02 and ends it with Escape, and says so where it has no WebGL."""
 import functools
 import glob
 import http.server
@@ -94,10 +94,10 @@ class Browser:
 class Site:
     """The built page with a working folder of the test's packed as its data, its files
     versioned as the build versions them, served on an address of its own; by a host that
-    sends the package with Content-Encoding: gzip if asked, and without the file of the given
-    pattern."""
+    sends the package with Content-Encoding: gzip if asked, without the file of the given
+    pattern, and that stops sending the code after its first kilobyte if asked."""
 
-    def __init__(self, data_folder, compressing=False, missing=None):
+    def __init__(self, data_folder, compressing=False, missing=None, stalling=False):
         self.root = tempfile.mkdtemp(prefix="cribblestorm-web-")
         staging = os.path.join(self.root, "page")
         self.folder = os.path.join(self.root, "web")
@@ -110,7 +110,9 @@ class Site:
         if missing:
             os.remove(self.path(missing))
         self.bytes_sent = [0]
-        handler = functools.partial(CountingHandler, self.bytes_sent, compressing, directory=self.folder)
+        self.closing = threading.Event()
+        handler = functools.partial(CountingHandler, self.bytes_sent, compressing, stalling and self.closing,
+                                    directory=self.folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/index.html" % self.server.server_address[1]
@@ -121,6 +123,7 @@ class Site:
         return path
 
     def close(self):
+        self.closing.set()
         self.server.shutdown()
         self.server.server_close()
         shutil.rmtree(self.root, ignore_errors=True)
@@ -129,10 +132,23 @@ class Site:
 class CountingHandler(http.server.SimpleHTTPRequestHandler):
     """python3 -m http.server's handler, quiet, counting the bytes it sends (headers too)."""
 
-    def __init__(self, bytes_sent, compressing, *arguments, **options):
+    def __init__(self, bytes_sent, compressing, stalled_until, *arguments, **options):
         self.bytes_sent = bytes_sent
         self.compressing = compressing
+        self.stalled_until = stalled_until
         super().__init__(*arguments, **options)
+
+    def do_GET(self):
+        if not (self.stalled_until and self.path.endswith(".wasm")):
+            return super().do_GET()
+        with open(self.translate_path(self.path), "rb") as code:
+            data = code.read()
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data[:1024])
+        self.wfile.flush()
+        self.stalled_until.wait()
 
     def end_headers(self):
         if self.compressing and self.path.endswith(".gz"):
@@ -372,6 +388,14 @@ class WebTest(harness.EndToEndTest):
         self.browser.wait("document.getElementById('downloaded').textContent.includes('Reloading will not help')",
                           timeout=10000)
         self.assertRegex(self.text("downloaded"), r"^The site has no cribblestorm\.[0-9a-f]{12}\.js \(404 File not found\)")
+        self.assertEqual(self.browser.do(errors=True), [])
+
+    def test_a_download_that_stalls_is_a_plain_message(self):
+        self.open_page(stalling=True)
+        self.browser.wait("document.getElementById('downloaded').textContent.startsWith('The download stopped')",
+                          timeout=15000)
+        self.assertRegex(self.text("downloaded"), r"^The download stopped: nothing of cribblestorm\.[0-9a-f]{12}\.wasm "
+                                                  r"arrived for 10 seconds\. Reload the page to try again\.$")
         self.assertEqual(self.browser.do(errors=True), [])
 
     def made_level(self, name):
