@@ -139,7 +139,7 @@ function contextLost() {
 }
 
 function plainSentence(code) {
-    if (code === 0) return "The game has ended.";
+    if (code === 0) return "Play again starts a new game.";
     if (isContextLost) return "The browser reset the game's graphics.";
     if (isWebGLMissing) return "This browser cannot draw the game.";
     return "The game stopped after an error it cannot go on from; its report is below.";
@@ -394,6 +394,7 @@ async function startGame() {
     for (const id of ["sentence", "again"]) byId(id).hidden = true;
     byId("report").replaceChildren();
     byId("keys").hidden = false;
+    byId("fullscreen").hidden = !document.fullscreenEnabled;
     byId("screen").classList.remove("playing");
     byId("status").textContent = "Starting\u2026";
     const canvas = freshCanvas();
@@ -421,6 +422,7 @@ function ended(game, code) {
     cribblestorm.exitCode = code;
     byId("loading").hidden = true;
     byId("keys").hidden = true;
+    byId("fullscreen").hidden = true;
     byId("screen").classList.remove("playing");
     byId("status").textContent = code === 0 ? "The game has ended (exit code 0)."
                                             : `The game ended after a fatal error (exit code ${code}).`;

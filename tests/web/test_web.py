@@ -305,7 +305,7 @@ class WebTest(harness.EndToEndTest):
         self.assertEqual(self.browser.output().count("Spawned baby at (500,400)"), 2)
         self.browser.do(key="Escape")
         self.assertEqual(self.ended(), 0)
-        self.assertEqual(self.text("sentence"), "The game has ended.")
+        self.assertEqual(self.text("sentence"), "Play again starts a new game.")
         self.assertTrue(self.browser.visible("#again"))
 
     def test_a_click_gives_the_game_the_keys_and_tab_and_the_wheel_go_on_to_the_page(self):
