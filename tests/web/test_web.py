@@ -10,6 +10,7 @@ downloads under a megabyte with its progress and plaques shown, whole in a 1280 
 a host that compresses the package, a missing script and a download that stalls; a level of
 the player's own, played as the Linux program plays it, and files the game would refuse.
 Firefox ESR plays Level02 and ends it with Escape, and says so where it has no WebGL."""
+import base64
 import functools
 import glob
 import http.server
@@ -428,8 +429,23 @@ class WebTest(harness.EndToEndTest):
         self.assertLessEqual(self.assert_alike(web, native, SPRITE_TOLERANCE), MOST_BEYOND_ONE_STEP)
         self.assertEqual(self.browser.do(errors=True), [])
 
+    def drop(self, files):
+        """Files (name: bytes) dropped together on the page."""
+        listing = json.dumps({name: base64.b64encode(data).decode() for name, data in files.items()})
+        self.browser.do(eval="""(files => {
+            const transfer = new DataTransfer();
+            for (const [name, data] of Object.entries(files))
+                transfer.items.add(new File([Uint8Array.from(atob(data), c => c.charCodeAt(0))], name));
+            document.body.dispatchEvent(new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));
+        })(%s)""" % listing)
+
     def test_files_the_game_would_refuse_get_plain_messages_and_a_good_level_replaces_the_game(self):
         self.play({(500, 400): (0, 255, 0)})
+        png = subprocess.run(["convert", "-size", "8x8", "xc:red", "png:-"], capture_output=True, check=True).stdout
+        self.drop({"Dropped_image.tga": png, "Dropped_data.tga": bytes(18)})
+        self.browser.wait("document.getElementById('levelMessage').textContent.startsWith('Dropped')")
+        self.assertEqual(self.text("levelMessage"), "Dropped_image.tga is a PNG picture with a .tga name. Save it as "
+                                                    "a TGA file (uncompressed true-colour).")
         own = os.path.join(self.game.folder, "own")
         harness.write_level(own, "Mine", {(100, 100): (0, 255, 0)}, FLOOR)
         bad = os.path.join(own, "levels", "Bad")
