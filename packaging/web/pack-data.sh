@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Packs a data folder for the page: <out>.data.gz and its loader <out>.js, which puts the
-# folder's files at the root of the page's file system, the game's working folder. The
-# package is compressed here and unpacked by the page, whether or not the host compresses.
+# Packs a data folder for the page: <out>.data.gz, the folder's files one after another,
+# compressed, and <out>.json, each file's path and its bytes' start and end in the unpacked
+# package. The page puts the files at the root of the game's file system, its working folder.
 # Usage: pack-data.sh folder out
 set -euo pipefail
-folder=$(cd "$1" && pwd)
-out=$2
-packager=/usr/share/emscripten/tools/file_packager.py
-cd "$(dirname "$out")"
-name=$(basename "$out")
-# (Its reminder to build the program with a file system is answered: the program has one.)
-python3 "$packager" "$name.data" --preload "$folder@/" --js-output="$name.js" \
-    2> >(grep -v "FORCE_FILESYSTEM" >&2) >/dev/null
-gzip -9 -n -f "$name.data"
+python3 - "$1" "$2" <<'PACK'
+import json
+import os
+import sys
+
+folder, out = sys.argv[1:]
+files, offset = [], 0
+with open(out + ".data", "wb") as package:
+    for root, folders, names in os.walk(folder):
+        folders.sort()
+        for name in sorted(names):
+            with open(os.path.join(root, name), "rb") as source:
+                data = source.read()
+            path = os.path.relpath(os.path.join(root, name), folder).replace(os.sep, "/")
+            files.append({"path": path, "start": offset, "end": offset + len(data)})
+            package.write(data)
+            offset += len(data)
+with open(out + ".json", "w") as listing:
+    json.dump(files, listing)
+PACK
+gzip -9 -n -f "$2.data"

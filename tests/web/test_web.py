@@ -3,11 +3,16 @@ loads, its debug output on the console is the Linux program's transcript, a fram
 fixture level matches the Linux program's frame of the same level, the keys change the
 overlays, a click gives the game the keys and Tab and the wheel go on to the page, Escape
 ends it with the whole shut-down, a missing level and a lost WebGL context are fatal reports
-with exit code 1 shown in the game's place, none of it an uncaught error of the page; at a
-pixel ratio of 2 the picture is sharp; the real game downloads under a megabyte with its
-progress and plaques shown, whole in a 1280 x 800 window. Firefox ESR plays Level02 and ends it with Escape, and says so
-where it has no WebGL."""
+with exit code 1 shown in the game's place, none of it an uncaught error of the page; a lost
+context is told in plain words and Play again starts a new game; at a pixel ratio of 2 the
+picture is sharp, and on a phone the game is large from the first paint; the real game
+downloads under a megabyte with its progress and plaques shown, whole in a 1280 x 800 window;
+a host that compresses the package, a missing script and a download that stalls; a level of
+the player's own, played as the Linux program plays it, and files the game would refuse.
+Firefox ESR plays Level02 and ends it with Escape, and says so where it has no WebGL."""
+import base64
 import functools
+import glob
 import http.server
 import json
 import os
@@ -27,6 +32,7 @@ from test_game import FLOOR, NAME, WHITE, YELLOW, report_pattern, shutdown_lines
 PAGE_FILES = ["index.html", "page.js", "cribblestorm.js", "cribblestorm.wasm", "favicon.png"]
 DATA = os.path.join(HERE, "..", "..", "Data")
 PACK_DATA = os.path.join(HERE, "..", "..", "packaging", "web", "pack-data.sh")
+VERSION_ASSETS = os.path.join(HERE, "..", "..", "packaging", "web", "version-assets.sh")
 # The browser's one display mode is its canvas, drawn at the animation frame rate; the
 # virtual X server's is 24 bits at a rate it does not tell.
 LINUX_MODE = "  MODE   9 :  1024 x  768 ( 24 bpp, ??? Hz, fullscreen)"
@@ -87,33 +93,68 @@ class Browser:
 
 
 class Site:
-    """The built page with a working folder of the test's packed as its data, served on an
-    address of its own."""
+    """The built page with a working folder of the test's packed as its data, its files
+    versioned as the build versions them, served on an address of its own; by a host that
+    sends the package with Content-Encoding: gzip if asked, without the file of the given
+    pattern, and that stops sending the code after its first kilobyte if asked."""
 
-    def __init__(self, data_folder):
-        self.folder = tempfile.mkdtemp(prefix="cribblestorm-web-")
+    def __init__(self, data_folder, compressing=False, missing=None, stalling=False):
+        self.root = tempfile.mkdtemp(prefix="cribblestorm-web-")
+        staging = os.path.join(self.root, "page")
+        self.folder = os.path.join(self.root, "web")
+        os.mkdir(staging)
         built = os.environ["CRIBBLESTORM_WEB"]
         for name in PAGE_FILES:
-            shutil.copy(os.path.join(built, name), self.folder)
-        subprocess.run([PACK_DATA, data_folder, os.path.join(self.folder, "data")], check=True)
+            shutil.copy(os.path.join(built, name), staging)
+        subprocess.run([PACK_DATA, data_folder, os.path.join(staging, "data")], check=True)
+        subprocess.run([VERSION_ASSETS, staging, self.folder], check=True)
+        if missing:
+            os.remove(self.path(missing))
         self.bytes_sent = [0]
-        handler = functools.partial(CountingHandler, self.bytes_sent, directory=self.folder)
+        self.closing = threading.Event()
+        handler = functools.partial(CountingHandler, self.bytes_sent, compressing, stalling and self.closing,
+                                    directory=self.folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/index.html" % self.server.server_address[1]
 
+    def path(self, pattern):
+        """The served file of the pattern (a versioned name: "cribblestorm.*.js")."""
+        [path] = glob.glob(os.path.join(self.folder, pattern))
+        return path
+
     def close(self):
+        self.closing.set()
         self.server.shutdown()
         self.server.server_close()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        shutil.rmtree(self.root, ignore_errors=True)
 
 
 class CountingHandler(http.server.SimpleHTTPRequestHandler):
     """python3 -m http.server's handler, quiet, counting the bytes it sends (headers too)."""
 
-    def __init__(self, bytes_sent, *arguments, **options):
+    def __init__(self, bytes_sent, compressing, stalled_until, *arguments, **options):
         self.bytes_sent = bytes_sent
+        self.compressing = compressing
+        self.stalled_until = stalled_until
         super().__init__(*arguments, **options)
+
+    def do_GET(self):
+        if not (self.stalled_until and self.path.endswith(".wasm")):
+            return super().do_GET()
+        with open(self.translate_path(self.path), "rb") as code:
+            data = code.read()
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data[:1024])
+        self.wfile.flush()
+        self.stalled_until.wait()
+
+    def end_headers(self):
+        if self.compressing and self.path.endswith(".gz"):
+            self.send_header("Content-Encoding", "gzip")
+        super().end_headers()
 
     def setup(self):
         super().setup()
@@ -136,10 +177,10 @@ class WebTest(harness.EndToEndTest):
         self.browser = Browser()
         self.addCleanup(self.browser.close)
 
-    def open_page(self, scale=1, data_folder=None, hold=False, size=None):
-        site = Site(data_folder or self.game.folder)
+    def open_page(self, scale=1, data_folder=None, hold=False, size=None, mobile=False, **host):
+        site = Site(data_folder or self.game.folder, **host)
         self.addCleanup(site.close)
-        self.assertEqual(self.browser.do(open=site.url, scale=scale, size=size, hold=hold), 200)
+        self.assertEqual(self.browser.do(open=site.url, scale=scale, size=size, hold=hold, mobile=mobile), 200)
         return site
 
     def play(self, cells, scale=1):
@@ -156,6 +197,9 @@ class WebTest(harness.EndToEndTest):
         self.assertEqual(self.browser.do(eval="getComputedStyle(document.getElementById('screen')).display"), "none")
         self.assertTrue(self.browser.visible("#status"))
         return self.browser.do(eval="cribblestorm.exitCode")
+
+    def text(self, element_id):
+        return self.browser.do(eval="document.getElementById('%s').textContent" % element_id)
 
     def focused(self):
         return self.browser.do(eval="document.activeElement.id || document.activeElement.tagName")
@@ -246,7 +290,7 @@ class WebTest(harness.EndToEndTest):
         self.assertTrue(self.browser.visible("#report"))
         self.assertIn("exit code 1", self.browser.do(eval="document.getElementById('status').textContent"))
 
-    def test_a_lost_webgl_context_is_a_fatal_error(self):
+    def test_a_lost_context_tells_the_player_and_play_again_starts_a_new_game(self):
         self.play({(500, 400): (0, 255, 0)})
         self.browser.do(eval="document.getElementById('canvas').getContext('webgl')"
                              ".getExtension('WEBGL_lose_context').loseContext()")
@@ -255,16 +299,29 @@ class WebTest(harness.EndToEndTest):
                                                                "The WebGL context of the canvas was lost.\n") +
                          re.escape(shutdown_lines()) + "$")
         self.assert_fatal_report_shown()
+        self.assertEqual(self.text("sentence"), "The browser reset the game's graphics.")
+        self.browser.do(click="#again")
+        self.browser.wait("cribblestorm.frames >= 3")
+        self.assertEqual(self.browser.do(eval="document.querySelectorAll('#report section').length"), 0)
+        self.assertEqual(self.browser.output().count("Spawned baby at (500,400)"), 2)
+        self.browser.do(key="Escape")
+        self.assertEqual(self.ended(), 0)
+        self.assertEqual(self.text("sentence"), "Play again starts a new game.")
+        self.assertTrue(self.browser.visible("#again"))
 
     def test_a_click_gives_the_game_the_keys_and_tab_and_the_wheel_go_on_to_the_page(self):
         self.play({(500, 400): (0, 255, 0)})
         self.assertEqual(self.focused(), "canvas")  # from the start
         self.browser.do(eval="window.keys = []; addEventListener('keydown', "
                              "event => keys.push([event.code, event.defaultPrevented]))")
+        hint_shown = "getComputedStyle(document.getElementById('hint')).display !== 'none'"
+        self.assertFalse(self.browser.do(eval=hint_shown))
         self.browser.do(click="summary")
         self.assertEqual(self.focused(), "SUMMARY")
+        self.assertTrue(self.browser.do(eval=hint_shown))
         self.browser.do(click="#canvas")
         self.assertEqual(self.focused(), "canvas")
+        self.assertFalse(self.browser.do(eval=hint_shown))
         for key in ["KeyA", "F11", "Tab"]:
             self.browser.do(key=key)
         self.assertNotEqual(self.focused(), "canvas")
@@ -296,7 +353,8 @@ class WebTest(harness.EndToEndTest):
         self.browser.wait("cribblestorm.frames >= 3")
         self.assertTrue(self.browser.visible("#canvas"))
         self.assertEqual(self.browser.do(eval="document.getElementById('canvas').clientWidth"), 1024)
-        files = sum(os.path.getsize(os.path.join(site.folder, name)) for name in ["cribblestorm.wasm", "data.data.gz"])
+        files = sum(os.path.getsize(site.path(name)) for name in ["cribblestorm.*.js", "cribblestorm.*.wasm",
+                                                                  "data.*.data.gz", "data.*.json"])
         self.assertEqual(self.browser.do(eval="cribblestorm.downloadBytes"), files)
         self.assertEqual(self.browser.do(eval="document.getElementById('progress').max"), files)
         # Each plaque's text was on the page when the browser painted it.
@@ -306,6 +364,109 @@ class WebTest(harness.EndToEndTest):
         self.assertLess(site.bytes_sent[0], 1000000)
         print("%d bytes sent, first frame after %d ms, start-up's long tasks %s ms" % (
             site.bytes_sent[0], self.browser.do(eval="cribblestorm.firstFrameMs"), self.browser.do(eval="longTasks")))
+
+    def test_on_a_phone_the_game_is_large_from_the_first_paint(self):
+        """A 390 x 844 touch screen at a pixel ratio of 3, held upright and on its side."""
+        harness.write_level(self.game.folder, "Level02", {(500, 400): (0, 255, 0)}, FLOOR)
+        for size, least_width in [([390, 844], 370), ([844, 390], 480)]:
+            self.open_page(scale=3, size=size, mobile=True)
+            self.browser.wait("cribblestorm.frames >= 3")
+            self.browser.do(page=os.path.join(self.game.folder, "phone-%dx%d.png" % tuple(size)))
+            self.assertGreaterEqual(self.browser.do(eval="document.getElementById('canvas').clientWidth"), least_width)
+            self.assertTrue(self.browser.visible("#canvas"))
+            self.assertLess(self.browser.do(eval="layoutShift"), 0.05)
+            self.assertEqual(self.browser.do(errors=True), [])
+
+    def test_a_host_that_compresses_the_package_plays(self):
+        harness.write_level(self.game.folder, "Level02", {(500, 400): (0, 255, 0)}, FLOOR)
+        self.open_page(compressing=True)
+        self.browser.wait("cribblestorm.frames >= 3")
+        self.assertIn("Spawned baby at (500,400)\n", self.browser.output())
+        self.assertEqual(self.browser.do(errors=True), [])
+
+    def test_a_missing_script_is_a_plain_message_within_10_seconds(self):
+        self.open_page(missing="cribblestorm.*.js")
+        self.browser.wait("document.getElementById('downloaded').textContent.includes('Reloading will not help')",
+                          timeout=10000)
+        self.assertRegex(self.text("downloaded"), r"^The site has no cribblestorm\.[0-9a-f]{12}\.js \(404 File not found\)")
+        self.assertEqual(self.browser.do(errors=True), [])
+
+    def test_a_download_that_stalls_is_a_plain_message(self):
+        self.open_page(stalling=True)
+        self.browser.wait("document.getElementById('downloaded').textContent.startsWith('The download stopped')",
+                          timeout=15000)
+        self.assertRegex(self.text("downloaded"), r"^The download stopped: nothing of cribblestorm\.[0-9a-f]{12}\.wasm "
+                                                  r"arrived for 10 seconds\. Reload the page to try again\.$")
+        self.assertEqual(self.browser.do(errors=True), [])
+
+    def made_level(self, name):
+        """The folder of a level that cribblestorm-level new has made, with its sprites."""
+        folder = os.path.join(self.game.folder, "made")
+        subprocess.run([os.environ["CRIBBLESTORM_LEVEL"], "new", folder, name], check=True, stdout=subprocess.DEVNULL)
+        return folder
+
+    def choose_level(self, folder, name):
+        self.browser.do(files=[os.path.join(folder, "levels", name + suffix) for suffix in ["_image.tga", "_data.tga"]])
+
+    def test_a_level_of_the_players_own_plays_as_in_the_linux_program(self):
+        """Chosen on a page whose own game has ended (its data has no level), held on its first
+        frame, against the Linux program on the same files as Level02."""
+        made = self.made_level("Nursery")
+        sprites = os.path.join(self.game.folder, "sprites")
+        shutil.copytree(made, sprites, ignore=shutil.ignore_patterns("levels"))
+        self.open_page(data_folder=sprites, hold=True)
+        self.assertEqual(self.ended(), 1)
+        self.choose_level(made, "Nursery")
+        self.browser.wait("cribblestorm.games === 2 && cribblestorm.frames === 1")
+        self.assertEqual(self.text("levelMessage"), "Playing Nursery.")
+        web = self.browser.canvas(self.game.folder)
+        shutil.copytree(made, self.game.folder, dirs_exist_ok=True)
+        for suffix in ["_image.tga", "_data.tga"]:
+            shutil.copy(os.path.join(made, "levels", "Nursery" + suffix),
+                        os.path.join(self.game.folder, "levels", "Level02" + suffix))
+        self.game.start({"LD_PRELOAD": os.environ["CRIBBLESTORM_FIRST_FRAME_HOLD"]})
+        native = self.screen.wait_for_screenshot(lambda shot: shot.pixel(512, 700) not in [(0, 0, 0x44), (0, 0, 0)])
+        self.assertLessEqual(self.assert_alike(web, native, SPRITE_TOLERANCE), MOST_BEYOND_ONE_STEP)
+        self.assertEqual(self.browser.do(errors=True), [])
+
+    def drop(self, files):
+        """Files (name: bytes) dropped together on the page."""
+        listing = json.dumps({name: base64.b64encode(data).decode() for name, data in files.items()})
+        self.browser.do(eval="""(files => {
+            const transfer = new DataTransfer();
+            for (const [name, data] of Object.entries(files))
+                transfer.items.add(new File([Uint8Array.from(atob(data), c => c.charCodeAt(0))], name));
+            document.body.dispatchEvent(new DragEvent("drop", {dataTransfer: transfer, bubbles: true, cancelable: true}));
+        })(%s)""" % listing)
+
+    def test_files_the_game_would_refuse_get_plain_messages_and_a_good_level_replaces_the_game(self):
+        self.play({(500, 400): (0, 255, 0)})
+        png = subprocess.run(["convert", "-size", "8x8", "xc:red", "png:-"], capture_output=True, check=True).stdout
+        self.drop({"Dropped_image.tga": png, "Dropped_data.tga": bytes(18)})
+        self.browser.wait("document.getElementById('levelMessage').textContent.startsWith('Dropped')")
+        self.assertEqual(self.text("levelMessage"), "Dropped_image.tga is a PNG picture with a .tga name. Save it as "
+                                                    "a TGA file (uncompressed true-colour).")
+        own = os.path.join(self.game.folder, "own")
+        harness.write_level(own, "Mine", {(100, 100): (0, 255, 0)}, FLOOR)
+        bad = os.path.join(own, "levels", "Bad")
+        subprocess.run(["convert", "-size", "8x8", "xc:red", "png:" + bad + "_image.tga"], check=True)
+        shutil.copy(os.path.join(own, "levels", "Mine_data.tga"), bad + "_data.tga")
+        for files, message in [
+                (["Bad_image.tga", "Bad_data.tga"], "Bad_image.tga is a PNG picture with a .tga name. Save it as a "
+                                                    "TGA file (uncompressed true-colour)."),
+                (["Mine_image.tga", "Bad_image.tga"], "Choose the level's two files together: NAME_image.tga (the "
+                                                      "picture) and NAME_data.tga (the data image)."),
+                (["Bad_data.tga", "Mine_image.tga"], "Playing Mine.")]:
+            self.browser.do(eval="document.getElementById('levelMessage').textContent = ''")
+            self.browser.do(files=[os.path.join(own, "levels", name) for name in files])
+            self.browser.wait("(text => text && !text.startsWith('Reading'))"
+                              "(document.getElementById('levelMessage').textContent)")
+            self.assertEqual(self.text("levelMessage"), message)
+        # The game that ran has shut down whole before the new one started.
+        self.browser.wait("cribblestorm.games === 2 && cribblestorm.frames >= 3")
+        self.assertIn(web_transcript(shutdown_lines() + startup_lines("", finished=False)), self.browser.output())
+        self.assertIn("Spawned baby at (100,100)\n", self.browser.output())
+        self.assertEqual(self.browser.do(errors=True), [])
 
     def use_firefox(self, kind="firefox"):
         self.browser = Browser(kind, self.screen.display)

@@ -25,6 +25,8 @@ EM_JS(void, TellPageFrameIsPresented, (), { Module.framePresented(); });
 
 EM_JS(void, TellPageWebGLIsMissing, (), { Module.webglMissing(); });
 
+EM_JS(void, TellPageContextIsLost, (), { Module.contextLost(); });
+
 }  // namespace
 
 int Platform::ChoosePixelFormat(DeviceContextHandle dc, const PixelFormatDescriptor& descriptor) {
@@ -64,6 +66,7 @@ bool Platform::MakeCurrent(DeviceContextHandle dc, RenderingContextHandle rc) {
 void CheckContext() {
     const WebState& state = TheWebState();
     const bool isLost = state.context > 0 && emscripten_is_webgl_context_lost(state.context) != EM_FALSE;
+    if (isLost) TellPageContextIsLost();  // so the page can say so in a player's words
     ASSERT_ALL_BUILDS(!isLost, "The WebGL context of the canvas was lost.\n");
 }
 

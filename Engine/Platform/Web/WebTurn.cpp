@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr double START_SLICE_MILLISECONDS = 40.0;
+constexpr double START_SLICE_MILLISECONDS = 10.0;
 
 EM_JS(void, WaitForAnimationFrame, (),
       { Asyncify.handleSleep(wakeUp => requestAnimationFrame(() => callUserCallback(wakeUp))); });
