@@ -30,14 +30,27 @@ add_test(NAME windows_package
                  ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/Data $<TARGET_FILE:cribblestorm>
                  ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
 
+# The setup program (also made by the `package` target), and the version resources that
+# Windows shows of it and of the program file.
+add_test(NAME windows_setup
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_setup.py ${CMAKE_CPACK_COMMAND}
+                 ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE:cribblestorm>
+                 ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
+set_tests_properties(windows_setup PROPERTIES FIXTURES_SETUP windows_setup)
+
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()
 endif()
 # The tests under Wine beside unit_tests (which is registered with the Linux builds' tests).
 set(wine_tests win32_platform_tests waveout_device waveout_without_device windows_e2e)
+set(setup_tests test_installs_plays_from_its_shortcut_and_uninstalls_leaving_nothing
+    test_a_second_install_over_the_first_leaves_one_entry)
 if(WINE_CANNOT_RUN)
     foreach(test wine_prefix ${wine_tests})
         add_skipped_test(${test} "${WINE_CANNOT_RUN}")
+    endforeach()
+    foreach(test ${setup_tests})
+        add_skipped_test(windows_setup.${test} "${WINE_CANNOT_RUN}")
     endforeach()
     return()
 endif()
@@ -68,8 +81,19 @@ set_tests_properties(unit_tests ${wine_tests} PROPERTIES FIXTURES_REQUIRED wine_
 # The 32-bit build runs as on 32-bit Windows: in a 32-bit prefix, under Wine's 32-bit loader.
 set(wine_environment WINEPREFIX=${wine_prefix})
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    list(APPEND wine_environment WINEARCH=win32 WINELOADER=/usr/lib/wine/wine)
+    set(wine_loader WINEARCH=win32 WINELOADER=/usr/lib/wine/wine)
 endif()
 foreach(test wine_prefix unit_tests ${wine_tests})
-    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${wine_environment})
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${wine_environment} ${wine_loader})
+endforeach()
+
+# The setup program installed, played and removed, each test in a Wine prefix of its own.
+foreach(test ${setup_tests})
+    add_test(NAME windows_setup.${test}
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows_setup.py
+                     ${CMAKE_BINARY_DIR}/${CPACK_CRIBBLESTORM_SETUP_NAME}.exe $<TARGET_FILE:cribblestorm>
+                     ${CMAKE_SOURCE_DIR}/Data ${PROJECT_VERSION} WindowsSetup.${test})
+    set_tests_properties(windows_setup.${test} PROPERTIES FIXTURES_REQUIRED windows_setup TIMEOUT 300
+                         ENVIRONMENT CRIBBLESTORM_E2E_FAILURES=${E2E_FAILURES})
+    set_property(TEST windows_setup.${test} APPEND PROPERTY ENVIRONMENT ${wine_loader})
 endforeach()
