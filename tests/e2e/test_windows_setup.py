@@ -69,10 +69,14 @@ def read_shortcut(path):
 class WindowsSetup(WineTranscripts, harness.EndToEndTest):
     def setUp(self):
         self.prefix = tempfile.mkdtemp(prefix="cribblestorm-setup-")
-        self.addCleanup(self.remove_prefix)  # after the programs have ended
+        # Both undone after the test's programs have been closed in the prefix.
+        self.addCleanup(self.remove_prefix)
+        self.enterContext(mock.patch.dict(os.environ, WINEPREFIX=self.prefix))
         super().setUp()
-        self.enterContext(mock.patch.dict(os.environ, WINEPREFIX=self.prefix, DISPLAY=self.screen.display))
-        subprocess.run([MAKE_WINE_PREFIX, self.prefix], check=True)
+        subprocess.run([MAKE_WINE_PREFIX, self.prefix], env=self.wine_environment(), check=True)
+
+    def wine_environment(self):
+        return dict(os.environ, DISPLAY=self.screen.display)
 
     def remove_prefix(self):
         subprocess.run([WINESERVER, "--kill"], env=dict(os.environ, WINEPREFIX=self.prefix), check=False)
@@ -85,8 +89,10 @@ class WindowsSetup(WineTranscripts, harness.EndToEndTest):
     def run_wine(self, program, *arguments):
         """Runs a Windows program to its end, and every process it started (an uninstaller
         goes on in a copy of itself) with it; then Wine has written the registry."""
-        self.assertEqual(subprocess.run([WITH_WINE_DESKTOP, RUN_IN_WINE, program, *arguments]).returncode, 0)
-        subprocess.run([WINESERVER, "--wait"], check=True)
+        environment = self.wine_environment()
+        self.assertEqual(subprocess.run([WITH_WINE_DESKTOP, RUN_IN_WINE, program, *arguments], env=environment,
+                                        timeout=120).returncode, 0)
+        subprocess.run([WINESERVER, "--wait"], env=environment, check=True, timeout=120)
 
     def entries(self):
         """The machine's Apps & features entries named Cribblestorm, by key."""
