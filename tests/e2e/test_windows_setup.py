@@ -42,7 +42,7 @@ def registry(prefix):
 
 
 def read_shortcut(path):
-    """A shell link's target, working folder and arguments, from its bytes: the header, the
+    """A shell link's target, working folder, arguments and icon, from its bytes: the header, the
     item list (skipped), the target's local path in the link information, then the counted
     UTF-16 strings that its flags announce."""
     with open(path, "rb") as link:
@@ -63,7 +63,7 @@ def read_shortcut(path):
             # Wine counts the closing NUL as well.
             strings[name] = contents[offset + 2:offset + 2 + 2 * count].decode("utf-16-le").rstrip("\0")
             offset += 2 + 2 * count
-    return target, strings.get("folder", ""), strings.get("arguments", "")
+    return target, strings.get("folder", ""), strings.get("arguments", ""), strings.get("icon", "")
 
 
 class WindowsSetup(WineTranscripts, harness.EndToEndTest):
@@ -121,7 +121,7 @@ class WindowsSetup(WineTranscripts, harness.EndToEndTest):
             "UninstallString": quoted_uninstaller, "QuietUninstallString": quoted_uninstaller + " /S",
             "NoModify": 1, "NoRepair": 1, "EstimatedSize": kilobytes}})
         self.assertEqual(read_shortcut(os.path.join(self.prefix, "drive_c", SHORTCUT)),
-                         (FOLDER + "\\cribblestorm.exe", FOLDER, ""))
+                         (FOLDER + "\\cribblestorm.exe", FOLDER, "", FOLDER + "\\cribblestorm.exe"))
         self.assertFalse(os.path.exists(os.path.join(self.prefix, "drive_c", DESKTOP_SHORTCUT)),
                          "the desktop shortcut is made only when chosen")
 
@@ -143,7 +143,7 @@ class WindowsSetup(WineTranscripts, harness.EndToEndTest):
         self.run_wine(SETUP, "/S")
         self.check_installed()
 
-        program, folder, _ = read_shortcut(os.path.join(self.prefix, "drive_c", SHORTCUT))
+        program, folder, _, _ = read_shortcut(os.path.join(self.prefix, "drive_c", SHORTCUT))
         game = self.own(WineProgram(self.screen, program, self.unix_path(folder)))
         game.start()
         window = self.screen.find_window("Cribblestorm", timeout=90)

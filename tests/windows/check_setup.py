@@ -62,7 +62,7 @@ def version_info(block):
             offset = (offset + length + 3) & ~3
 
     length, fixed_length = struct.unpack_from("<HH", block, 0)
-    fixed = (40 + 3) & ~3  # after the key "VS_VERSION_INFO"
+    fixed = 40  # after the header and the key "VS_VERSION_INFO", aligned to 4 bytes
     signature, _, most, least = struct.unpack_from("<4I", block, fixed)
     if signature != 0xFEEF04BD or fixed_length != 52:
         raise ValueError("no fixed file information")
