@@ -21,6 +21,8 @@ def resource_data(image, resource_type):
     optional = header + 24
     directories = optional + (96 if struct.unpack_from("<H", image, optional)[0] == 0x10B else 112)
     resources_rva = struct.unpack_from("<I", image, directories + 2 * 8)[0]
+    if not resources_rva:
+        return None
     table = optional + optional_size
 
     def file_offset(rva):
