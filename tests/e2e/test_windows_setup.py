@@ -1,9 +1,11 @@
 """The Windows setup program under Wine, each test in a Wine prefix of its own: a silent
 install and what it leaves on the machine, the game started as its Start-menu shortcut starts
-it, a silent uninstall that leaves nothing of ours, and a second install over the first.
+it, a silent uninstall that leaves nothing of ours, and installs over an earlier version and
+over the same one.
 
-Usage: test_windows_setup.py setup.exe cribblestorm.exe data-folder version [test], with
-WINEARCH and WINELOADER naming the Wine of the build's word size where it is not the 64-bit one."""
+Usage: test_windows_setup.py setup.exe earlier-setup.exe cribblestorm.exe data-folder version
+[test], with WINEARCH and WINELOADER naming the Wine of the build's word size where it is not
+the 64-bit one."""
 import os
 import re
 import shutil
@@ -162,7 +164,9 @@ class WindowsSetup(WineTranscripts, harness.EndToEndTest):
         self.uninstall_silently()
         self.check_nothing_left()
 
-    def test_a_second_install_over_the_first_leaves_one_entry(self):
+    def test_installs_over_an_earlier_version_and_itself_leave_one_entry(self):
+        self.run_wine(EARLIER_SETUP, "/S")
+        self.assertEqual([values["DisplayVersion"] for values in self.entries().values()], ["0.9.0"])
         self.run_wine(SETUP, "/S")
         self.run_wine(SETUP, "/S")
         self.check_installed()
@@ -171,7 +175,7 @@ class WindowsSetup(WineTranscripts, harness.EndToEndTest):
 
 
 if __name__ == "__main__":
-    SETUP, PROGRAM, DATA = (os.path.abspath(argument) for argument in sys.argv[1:4])
-    VERSION = sys.argv[4]
-    del sys.argv[1:5]
+    SETUP, EARLIER_SETUP, PROGRAM, DATA = (os.path.abspath(argument) for argument in sys.argv[1:5])
+    VERSION = sys.argv[5]
+    del sys.argv[1:6]
     unittest.main(verbosity=2)

@@ -37,6 +37,15 @@ add_test(NAME windows_setup
                  ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE:cribblestorm>
                  ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
 set_tests_properties(windows_setup PROPERTIES FIXTURES_SETUP windows_setup)
+# An earlier version's setup for the upgrade test, with a file of its own that the upgrade
+# must take away.
+set(earlier_setup ${CMAKE_BINARY_DIR}/earlier-setup)
+add_test(NAME windows_earlier_setup
+         COMMAND ${CMAKE_CPACK_COMMAND} -G NSIS --config CPackConfig.cmake -B ${earlier_setup}
+                 -D CPACK_PACKAGE_VERSION=0.9.0 -D CPACK_CRIBBLESTORM_SETUP_NAME=cribblestorm-0.9.0-setup
+                 "-D CPACK_INSTALLED_DIRECTORIES=${CMAKE_CURRENT_SOURCE_DIR}/windows/earlier-version;."
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_earlier_setup PROPERTIES FIXTURES_SETUP windows_setup)
 
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()
@@ -44,7 +53,7 @@ endif()
 # The tests under Wine beside unit_tests (which is registered with the Linux builds' tests).
 set(wine_tests win32_platform_tests waveout_device waveout_without_device windows_e2e)
 set(setup_tests test_installs_plays_from_its_shortcut_and_uninstalls_leaving_nothing
-    test_a_second_install_over_the_first_leaves_one_entry)
+    test_installs_over_an_earlier_version_and_itself_leave_one_entry)
 if(WINE_CANNOT_RUN)
     foreach(test wine_prefix ${wine_tests})
         add_skipped_test(${test} "${WINE_CANNOT_RUN}")
@@ -91,7 +100,8 @@ endforeach()
 foreach(test ${setup_tests})
     add_test(NAME windows_setup.${test}
              COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows_setup.py
-                     ${CMAKE_BINARY_DIR}/${CPACK_CRIBBLESTORM_SETUP_NAME}.exe $<TARGET_FILE:cribblestorm>
+                     ${CMAKE_BINARY_DIR}/${CPACK_CRIBBLESTORM_SETUP_NAME}.exe
+                     ${earlier_setup}/cribblestorm-0.9.0-setup.exe $<TARGET_FILE:cribblestorm>
                      ${CMAKE_SOURCE_DIR}/Data ${PROJECT_VERSION} WindowsSetup.${test})
     set_tests_properties(windows_setup.${test} PROPERTIES FIXTURES_REQUIRED windows_setup TIMEOUT 300
                          ENVIRONMENT CRIBBLESTORM_E2E_FAILURES=${E2E_FAILURES})
