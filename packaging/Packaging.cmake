@@ -1,5 +1,6 @@
 # Installing and packaging. Windows: a zip of the program with the data folder's contents
-# beside it, the working folder it expects. Linux: laid out as Debian's games are, with a
+# beside it, the working folder it expects, and a setup program (NSIS) that installs the same
+# folder with a Start-menu shortcut and an uninstaller. Linux: laid out as Debian's games are, with a
 # launcher, a menu entry, icons, AppStream data and a manual page, packaged as a .deb.
 # `cmake --build --preset <preset> --target package` makes either.
 set(CPACK_PACKAGE_NAME cribblestorm)
@@ -11,8 +12,21 @@ if(WIN32)
     install(TARGETS cribblestorm RUNTIME DESTINATION .)
     install(DIRECTORY Data/ DESTINATION .)
     math(EXPR pointer_bits "${CMAKE_SIZEOF_VOID_P} * 8")
-    set(CPACK_GENERATOR ZIP)
+    set(CPACK_GENERATOR ZIP NSIS)
     set(CPACK_PACKAGE_FILE_NAME cribblestorm-win${pointer_bits})
+    # The setup's own name; CPack reads it per generator (packaging/CPackOptions.cmake).
+    set(CPACK_CRIBBLESTORM_SETUP_NAME cribblestorm-${PROJECT_VERSION}-win${pointer_bits}-setup)
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_SOURCE_DIR}/packaging/CPackOptions.cmake)
+    # The setup is written from a script of ours (packaging/nsis): CPack's own asks about the
+    # PATH and leaves keys of its own in the registry.
+    set(CPACK_MODULE_PATH ${CMAKE_SOURCE_DIR}/packaging/nsis)
+    set(CPACK_CRIBBLESTORM_BITS ${pointer_bits})
+    set(CPACK_CRIBBLESTORM_COPYRIGHT "Copyright 2026 Cribblestorm Developers. All rights reserved.")
+    set(CPACK_NSIS_DISPLAY_NAME Cribblestorm)
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY Cribblestorm)
+    # Without the version in it, so that a later version finds and replaces an earlier one.
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Cribblestorm)
+    set(CPACK_NSIS_MUI_ICON ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
     include(CPack)
     return()
 endif()

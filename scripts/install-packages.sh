@@ -8,10 +8,12 @@ set -euo pipefail
 play_packages=(cmake ninja-build ccache g++ pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev libgl-dev libpng-dev
     libx11-dev libwayland-dev libgl1-mesa-dri fonts-dejavu-core xfonts-base xvfb xauth xdotool imagemagick ffmpeg
     x11-utils)
-# Cross-building for Windows; the tests run the 64-bit build under Wine and the 32-bit build
-# under Wine's 32-bit half, each with the X and OpenGL libraries that Wine's display driver
-# loads (and, in 32 bits, Mesa's drivers), and Wine's fonts.
-windows_packages=(cmake ninja-build ccache python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest)
+# Cross-building for Windows, and the setup programs (NSIS's makensis); the tests run the
+# 64-bit build under Wine and the 32-bit build under Wine's 32-bit half, each with the X and
+# OpenGL libraries that Wine's display driver loads (and, in 32 bits, Mesa's drivers), and
+# Wine's fonts.
+windows_packages=(cmake ninja-build ccache python3 mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+    nsis)
 wine_libraries=(libgl1 libxrandr2 libxi6 libxrender1 libxcursor1 libxinerama1 libxcomposite1 libxxf86vm1)
 wine_packages=(wine64 fonts-wine "${wine_libraries[@]}" wine32:i386 libgl1-mesa-dri:i386 "${wine_libraries[@]/%/:i386}")
 # The browser's build (Emscripten) and its server; its tests drive Debian's Chromium with

@@ -85,20 +85,19 @@ def shutdown():
 
 
 class WineProgram:
-    """cribblestorm.exe started under Wine, once Wine's desktop is up, in a working folder of its
-    own, with a level of the test's own; Wine's debug channel goes to a file."""
+    """A Windows program started under Wine, once Wine's desktop is up, in the given working
+    folder; Wine's debug channel goes to a file."""
 
-    def __init__(self, screen):
+    def __init__(self, screen, program, folder):
         self.screen = screen
-        self.folder = tempfile.mkdtemp(prefix="cribblestorm-wine-")
-        harness.write_sprites(self.folder)
-        harness.write_level(self.folder, "Level02", CELLS)
+        self.program = program
+        self.folder = folder
+        self.wine_output = tempfile.TemporaryFile("w+")
         self.process = None
 
     def start(self):
         env = dict(os.environ, DISPLAY=self.screen.display, WINEDEBUG="-all,+debugstr")
-        self.wine_output = open(os.path.join(self.folder, "wine-output.txt"), "w+")
-        self.process = subprocess.Popen([WITH_WINE_DESKTOP, RUN_IN_WINE, PROGRAM], cwd=self.folder, env=env,
+        self.process = subprocess.Popen([WITH_WINE_DESKTOP, RUN_IN_WINE, self.program], cwd=self.folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.wine_output)
 
     def output(self):
@@ -133,15 +132,13 @@ class WineProgram:
         # The prefix's own processes end before their X server does.
         subprocess.run([WINESERVER, "--wait"], env=dict(os.environ, DISPLAY=self.screen.display), check=False)
         self.wine_output.close()
-        shutil.rmtree(self.folder, ignore_errors=True)
 
 
-class WindowsProgram(harness.EndToEndTest):
+class WineTranscripts:
+    """What the tests of the Windows program read from its debugger output, on a screen larger
+    than the window."""
+
     screen_size = (SCREEN_WIDTH, SCREEN_HEIGHT)
-
-    def setUp(self):
-        super().setUp()
-        self.program = self.own(WineProgram(self.screen))
 
     def driver_lines(self, output):
         """The driver's modes as the program listed them: numbered on from the windowed ones,
@@ -152,6 +149,18 @@ class WindowsProgram(harness.EndToEndTest):
         sizes = [tuple(int(n) for n in DRIVER_MODE.match(text).group(2, 3, 4)) for text in lines]
         self.assertIn((SCREEN_WIDTH, SCREEN_HEIGHT, 32), sizes)
         return lines
+
+
+class WindowsProgram(WineTranscripts, harness.EndToEndTest):
+    """cribblestorm.exe in a working folder of the test's own, with a level of the test's own."""
+
+    def setUp(self):
+        folder = tempfile.mkdtemp(prefix="cribblestorm-wine-")
+        self.addCleanup(shutil.rmtree, folder, ignore_errors=True)  # after the program has ended
+        harness.write_sprites(folder)
+        harness.write_level(folder, "Level02", CELLS)
+        super().setUp()
+        self.program = self.own(WineProgram(self.screen, PROGRAM, folder))
 
     def test_starts_in_its_window_and_ends_on_escape(self):
         self.program.start()

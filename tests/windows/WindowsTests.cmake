@@ -30,14 +30,36 @@ add_test(NAME windows_package
                  ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/Data $<TARGET_FILE:cribblestorm>
                  ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
 
+# The setup program (also made by the `package` target), and the version resources that
+# Windows shows of it and of the program file.
+add_test(NAME windows_setup
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/windows/check_setup.py ${CMAKE_CPACK_COMMAND}
+                 ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} $<TARGET_FILE:cribblestorm>
+                 ${CMAKE_SOURCE_DIR}/packaging/icons/cribblestorm.ico)
+set_tests_properties(windows_setup PROPERTIES FIXTURES_SETUP windows_setup)
+# An earlier version's setup for the upgrade test, with a file of its own that the upgrade
+# must take away.
+set(earlier_setup ${CMAKE_BINARY_DIR}/earlier-setup)
+add_test(NAME windows_earlier_setup
+         COMMAND ${CMAKE_CPACK_COMMAND} -G NSIS --config CPackConfig.cmake -B ${earlier_setup}
+                 -D CPACK_PACKAGE_VERSION=0.9.0 -D CPACK_CRIBBLESTORM_SETUP_NAME=cribblestorm-0.9.0-setup
+                 "-D CPACK_INSTALLED_DIRECTORIES=${CMAKE_CURRENT_SOURCE_DIR}/windows/earlier-version;."
+         WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+set_tests_properties(windows_earlier_setup PROPERTIES FIXTURES_SETUP windows_setup)
+
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     return()
 endif()
 # The tests under Wine beside unit_tests (which is registered with the Linux builds' tests).
 set(wine_tests win32_platform_tests waveout_device waveout_without_device windows_e2e)
+set(setup_tests test_installs_plays_from_its_shortcut_and_uninstalls_leaving_nothing
+    test_installs_over_an_earlier_version_and_itself_leave_one_entry)
 if(WINE_CANNOT_RUN)
     foreach(test wine_prefix ${wine_tests})
         add_skipped_test(${test} "${WINE_CANNOT_RUN}")
+    endforeach()
+    foreach(test ${setup_tests})
+        add_skipped_test(windows_setup.${test} "${WINE_CANNOT_RUN}")
     endforeach()
     return()
 endif()
@@ -68,8 +90,20 @@ set_tests_properties(unit_tests ${wine_tests} PROPERTIES FIXTURES_REQUIRED wine_
 # The 32-bit build runs as on 32-bit Windows: in a 32-bit prefix, under Wine's 32-bit loader.
 set(wine_environment WINEPREFIX=${wine_prefix})
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    list(APPEND wine_environment WINEARCH=win32 WINELOADER=/usr/lib/wine/wine)
+    set(wine_loader WINEARCH=win32 WINELOADER=/usr/lib/wine/wine)
 endif()
 foreach(test wine_prefix unit_tests ${wine_tests})
-    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${wine_environment})
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT ${wine_environment} ${wine_loader})
+endforeach()
+
+# The setup program installed, played and removed, each test in a Wine prefix of its own.
+foreach(test ${setup_tests})
+    add_test(NAME windows_setup.${test}
+             COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/test_windows_setup.py
+                     ${CMAKE_BINARY_DIR}/${CPACK_CRIBBLESTORM_SETUP_NAME}.exe
+                     ${earlier_setup}/cribblestorm-0.9.0-setup.exe $<TARGET_FILE:cribblestorm>
+                     ${CMAKE_SOURCE_DIR}/Data ${PROJECT_VERSION} WindowsSetup.${test})
+    set_tests_properties(windows_setup.${test} PROPERTIES FIXTURES_REQUIRED windows_setup TIMEOUT 300
+                         ENVIRONMENT CRIBBLESTORM_E2E_FAILURES=${E2E_FAILURES})
+    set_property(TEST windows_setup.${test} APPEND PROPERTY ENVIRONMENT ${wine_loader})
 endforeach()

@@ -30,7 +30,7 @@ def icon_images(icon_file):
 
 
 def main(cpack, build, data, program, icon):
-    listing = subprocess.run([cpack, "--config", "CPackConfig.cmake"], cwd=build, check=True, capture_output=True,
+    listing = subprocess.run([cpack, "-G", "ZIP", "--config", "CPackConfig.cmake"], cwd=build, check=True, capture_output=True,
                              text=True).stdout
     package = next(line.split("package: ")[1].split(" generated")[0] for line in listing.splitlines()
                    if " generated" in line)
