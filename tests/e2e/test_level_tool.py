@@ -212,36 +212,33 @@ class WorkedExampleTest(harness.EndToEndTest):
         return run.stdout
 
     @staticmethod
-    def moving_places(data_image):
-        """A mask of the screen (rows from the top), 1 where things move between two looks at the
-        first seconds: around each baby's start (50 units a second, for six seconds: the first
-        frame alone may take one), on each spinning mine, on the
-        heart board (a baby that meets a mine in those seconds loses a heart) and in the
-        frame-rate readout."""
-        with open(data_image, "rb") as tga:
-            pixels = tga.read()[18:]
+    def picture_places(guide, picture_file, data_image):
+        """A mask of the screen (rows from the top), 1 where the guide's picture shows the level's
+        own picture (walls, rug, sofa, floor: no sprite drawn over it) outside the frame-rate
+        readout; and the number of babies."""
+        with open(picture_file, "rb") as tga:
+            header, pixels = tga.read(18), tga.read()
+        assert header[12:17] == bytes([0, 4, 0, 4, 24]), "a 1024 x 1024 picture of 24 bits"
         mask = bytearray(1024 * 768)
+        for row in range(768):
+            stored = pixels[(1023 - row) * 3072:(1024 - row) * 3072]  # the screen's top is the last stored row
+            shown = guide[row * 3072:(row + 1) * 3072]
+            for x in range(900 if row < 24 else 1024):
+                mask[row * 1024 + x] = max(abs(shown[3 * x + c] - stored[3 * x + 2 - c]) for c in range(3)) < 4
+        with open(data_image, "rb") as tga:
+            level = tga.read()[18 + 256 * 3072:]
+        babies = sum(level[i:i + 3] == bytes([0, 255, 0]) for i in range(0, len(level), 3))
+        return mask, babies
 
-        def disc(x, y, radius):
-            for row in range(max(0, y - radius), min(768, y + radius + 1)):
-                half = int((radius ** 2 - (row - y) ** 2) ** 0.5)
-                mask[row * 1024 + max(0, x - half):row * 1024 + min(1024, x + half + 1)] = b"\1" * (
-                    min(1024, x + half + 1) - max(0, x - half))
-
-        babies = 0
-        for y in range(768):
-            row = pixels[(y + 256) * 1024 * 3:(y + 257) * 1024 * 3]
-            for x in (x for x in range(1024) if row[3 * x + 1] != row[3 * x + 2]):  # green and red, not grey
-                colour = row[3 * x:3 * x + 3]
-                if colour in (bytes([0, 255, 0]), bytes([0, 0, 255])):
-                    disc(x, 767 - y, 300 if colour[1] else 20)
-                    babies += colour[1] // 255
-        for row in range(24):
-            mask[row * 1024 + 900:row * 1024 + 1024] = b"\1" * 124
-        # Baby n's two hearts are centred 32 n pixels from the top, 32 and 96 from the left.
-        for row in range(32 * babies + 24):
-            mask[row * 1024:row * 1024 + 136] = b"\1" * 136
-        return mask
+    @staticmethod
+    def baby_sized_spots(points, reach=46):
+        """Where differing pixels gather, each spot as large as a baby turned any way (32 pixels
+        square, 46 across its diagonal), from its topmost pixel."""
+        spots = []
+        for x, y in sorted(points, key=lambda point: (point[1], point[0])):
+            if not any(abs(x - left) <= reach and 0 <= y - top <= reach for left, top in spots):
+                spots.append((x, y))
+        return spots
 
     @unittest.skipIf(os.environ.get("CRIBBLESTORM_SANITIZED"), "the sanitized game's first frames each take up to "
                      "a second of game time, so its babies may be anywhere by the first screenshot")
@@ -263,11 +260,15 @@ class WorkedExampleTest(harness.EndToEndTest):
             self.screen.save_screenshot(os.environ["CRIBBLESTORM_GUIDE_PICTURE"])
         guide = subprocess.check_output(["convert", os.path.join(os.path.dirname(GUIDE), "levels-example.png"),
                                          "-depth", "8", "rgb:-"])
-        moving = self.moving_places(os.path.join(folder, "mylevels", "levels", "Nursery_data.tga"))
-        differing = [(i % 1024, i // 1024) for i in range(1024 * 768) if not moving[i] and
+        levels = os.path.join(folder, "mylevels", "levels")
+        compared, babies = self.picture_places(guide, os.path.join(levels, "Nursery_image.tga"),
+                                               os.path.join(levels, "Nursery_data.tga"))
+        differing = [(i % 1024, i // 1024) for i in range(1024 * 768) if compared[i] and
                      max(abs(guide[3 * i + c] - shot.rgb[3 * i + c]) for c in range(3)) > 48]
-        # Walls, rug, sofa, turret, hearts and floor as the guide shows them, to the pixel.
-        self.assertEqual(len(differing), 0, differing[:10])
+        # Walls, rug, sofa and floor as the guide shows them, to the pixel, but under the babies:
+        # a slow start's first frame can send them anywhere, walls included.
+        spots = self.baby_sized_spots(differing)
+        self.assertLessEqual(len(spots), babies, (spots, differing[:10]))
         self.screen.key(window, "Escape")
         output = play.communicate(timeout=30)[0]
         self.assertEqual(play.returncode, 0, output)
