@@ -169,6 +169,15 @@ class LevelToolTest(unittest.TestCase):
                     self.assertEqual(code, 2)
                     self.assertRegex(line, "^" + re.escape("%s %s" % (path, problem)) + "[^\n]*: [^\n]+\n$")
 
+    def test_the_guides_refusal_is_what_check_says(self):
+        with open(GUIDE) as guide:
+            line = guide.read().split("### When a file is not one the game reads")[1].split("```\n")[1]
+        levels = os.path.join(self.folder, "mylevels")
+        harness.write_level(levels, "Nursery", room())
+        data = os.path.join(levels, "levels", "Nursery_data.tga")
+        subprocess.run(["convert", data, "-compress", "RLE", data], check=True)
+        self.assertEqual(self.tool("check", "Nursery", folder="mylevels", cwd=self.folder), (2, line))
+
     def test_check_says_which_data_image_looks_upside_down(self):
         harness.write_level(self.folder, "Room", room())
         data = os.path.join(self.folder, "levels", "Room_data.tga")
@@ -289,8 +298,8 @@ class WorkedExampleTest(harness.EndToEndTest):
     @staticmethod
     def picture_places(guide, picture_file, data_image):
         """A mask of the screen (rows from the top), 1 where the guide's picture shows the level's
-        own picture (walls, rug, sofa, floor: no sprite drawn over it) outside the frame-rate
-        readout; and the number of babies."""
+        own picture (walls, rug, sofa, floor: no sprite drawn over it), but for the frame-rate
+        readout and the discs that the mines turn in; and the number of babies."""
         with open(picture_file, "rb") as tga:
             header, pixels = tga.read(18), tga.read()
         assert header[12:17] == bytes([0, 4, 0, 4, 24]), "a 1024 x 1024 picture of 24 bits"
@@ -302,8 +311,13 @@ class WorkedExampleTest(harness.EndToEndTest):
                 mask[row * 1024 + x] = max(abs(shown[3 * x + c] - stored[3 * x + 2 - c]) for c in range(3)) < 4
         with open(data_image, "rb") as tga:
             level = tga.read()[18 + 256 * 3072:]
-        babies = sum(level[i:i + 3] == bytes([0, 255, 0]) for i in range(0, len(level), 3))
-        return mask, babies
+        places = [(i // 3 % 1024, 767 - i // 3072, level[i:i + 3]) for i in range(0, len(level), 3)
+                  if level[i:i + 3] in (bytes([0, 255, 0]), bytes([0, 0, 255]))]
+        for x, y, _ in (place for place in places if place[2][2] == 255):  # a mine's 32 pixels, turned any way
+            for row in range(max(0, y - 23), min(768, y + 24)):
+                mask[row * 1024 + max(0, x - 23):row * 1024 + min(1024, x + 24)] = bytes(
+                    min(1024, x + 24) - max(0, x - 23))
+        return mask, sum(place[2][1] == 255 for place in places)
 
     @staticmethod
     def baby_sized_spots(points, reach=46):
@@ -349,6 +363,8 @@ class WorkedExampleTest(harness.EndToEndTest):
         self.screen.key(window, "Escape")
         output = play.communicate(timeout=30)[0]
         self.assertEqual(play.returncode, 0, output)
+        self.assertRegex(output, "^cribblestorm-level play: levels/Nursery_image.tga and levels/Nursery_data.tga, as "
+                                 "the game's Level02 in /tmp/cribblestorm-play-\\w+\n")
         self.assertEqual([name for name in set(os.listdir("/tmp")) - working_folders
                           if name.startswith("cribblestorm-play-")], [])
 
