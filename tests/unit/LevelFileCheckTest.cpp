@@ -10,9 +10,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 // An uncompressed true-colour TGA with whole pixels; `change` edits the bytes after.
 Bytes Tga(int width, int height, int bits, void (*change)(Bytes&) = nullptr) {
-    Bytes file = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(width >> 8),
-                  static_cast<std::uint8_t>(height), static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(bits),
-                  0};
+    Bytes file = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (const int field : {width, width >> 8, height, height >> 8, bits, 0}) {
+        file.push_back(static_cast<std::uint8_t>(field));
+    }
     file.resize(file.size() + static_cast<std::size_t>(width) * height * (bits / 8));
     if (change) change(file);
     return file;

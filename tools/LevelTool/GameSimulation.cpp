@@ -21,6 +21,7 @@ double GameSimulation::Play(int game, double firstFrameSeconds) {
     for (long long draw = 0; draw < static_cast<long long>(game) * RANDOM_STRIDE; ++draw) GameRandom();
     _frames.Start(game, firstFrameSeconds);
     _positions = _level.GetBabies();
+    _hasCrossed.assign(_positions.size(), false);
     _crossings.clear();
     // The clock starts with the level, as the game's first frame follows its load.
     const auto limit = std::llround(_limitSeconds * HeadlessPlatform::COUNTS_PER_SECOND);
@@ -32,7 +33,8 @@ double GameSimulation::Play(int game, double firstFrameSeconds) {
         const double seconds = static_cast<double>(Headless().counter) / HeadlessPlatform::COUNTS_PER_SECOND;
         // Lost before this frame: the last baby died in the one before.
         if (Baby::AllBabiesDead()) return seconds;
-        Headless().counter += std::max<long long>(1, std::llround(_frames.Next() * HeadlessPlatform::COUNTS_PER_SECOND));
+        const long long counts = std::llround(_frames.Next() * HeadlessPlatform::COUNTS_PER_SECOND);
+        Headless().counter += std::max(1LL, counts);
         theApplication.UpdateFrameTime();
         rules.PlayUndrawnFrame();
         _WatchSteps(static_cast<double>(Headless().counter) / HeadlessPlatform::COUNTS_PER_SECOND);
@@ -40,21 +42,21 @@ double GameSimulation::Play(int game, double firstFrameSeconds) {
     return -1.0;
 }
 
-// Each baby's step of this frame, walked a unit at a time over the cells it passed.
+// Each baby's step of this frame, walked a unit at a time over the cells it passed, until the
+// baby's first crossing.
 void GameSimulation::_WatchSteps(double seconds) {
     const auto& babies = Baby::GetBabies();
     for (std::size_t i = 0; i < babies.size(); ++i) {
         const Vec2 from = _positions[i];
         const Vec2 to = babies[i]->GetPosition();
+        if (_hasCrossed[i] || to == from) continue;
         _positions[i] = to;
-        const bool isKnown = std::any_of(_crossings.begin(), _crossings.end(),
-                                         [&](const Crossing& crossing) { return crossing.baby == static_cast<int>(i) + 1; });
-        if (isKnown) continue;
         const int units = static_cast<int>(std::ceil((to - from).Length()));
         for (int unit = 1; unit <= units; ++unit) {
             const Vec2 at = from + (to - from) * (static_cast<float>(unit) / static_cast<float>(units));
             if (!theLevel.IsBlocked(static_cast<int>(at.x), static_cast<int>(at.y))) continue;
             _crossings.push_back({static_cast<int>(i) + 1, Vec2(std::floor(at.x), std::floor(at.y)), seconds});
+            _hasCrossed[i] = true;
             break;
         }
     }

@@ -37,5 +37,6 @@ private:
     FrameTimes& _frames;
     double _limitSeconds;
     std::vector<Vec2> _positions;
+    std::vector<bool> _hasCrossed;
     std::vector<Crossing> _crossings;
 };

@@ -23,7 +23,9 @@ std::string GameFile(std::string file) {
 bool Link(const std::filesystem::path& target, const std::filesystem::path& link) {
     std::error_code error;
     std::filesystem::create_symlink(target, link, error);
-    if (error) std::fprintf(stderr, "cribblestorm-level play: cannot link %s: %s\n", link.c_str(), error.message().c_str());
+    if (error) {
+        std::fprintf(stderr, "cribblestorm-level play: cannot link %s: %s\n", link.c_str(), error.message().c_str());
+    }
     return !error;
 }
 
@@ -50,7 +52,9 @@ int LevelPlayer::Play() {
     std::filesystem::remove_all(work, error);
     if (code == GAME_FAILED) {
         std::printf("cribblestorm-level play: the game ended with a fatal error; in its report, %s is %s and %s is "
-                    "%s\n", GameFile(LoadedLevel::PictureFile(GAME_LEVEL)).c_str(), _Own(LoadedLevel::PictureFile(_name)).c_str(),
+                    "%s\n",
+                    GameFile(LoadedLevel::PictureFile(GAME_LEVEL)).c_str(),
+                    _Own(LoadedLevel::PictureFile(_name)).c_str(),
                     GameFile(LoadedLevel::DataFile(GAME_LEVEL)).c_str(), _Own(LoadedLevel::DataFile(_name)).c_str());
     }
     return code;
@@ -73,8 +77,9 @@ bool LevelPlayer::_Prepare(const std::filesystem::path& work) const {
 
 // The game as a child in the working folder.
 int LevelPlayer::_Run(const std::filesystem::path& work) const {
-    std::printf("cribblestorm-level play: %s and %s, as the game's %s in %s\n", _Own(LoadedLevel::PictureFile(_name)).c_str(),
-                _Own(LoadedLevel::DataFile(_name)).c_str(), GAME_LEVEL, work.c_str());
+    std::printf("cribblestorm-level play: %s and %s, as the game's %s in %s\n",
+                _Own(LoadedLevel::PictureFile(_name)).c_str(), _Own(LoadedLevel::DataFile(_name)).c_str(), GAME_LEVEL,
+                work.c_str());
     std::fflush(stdout);
     const pid_t child = fork();
     if (child == 0) {

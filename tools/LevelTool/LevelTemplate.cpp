@@ -82,7 +82,7 @@ bool LevelTemplate::_WriteImage(const std::filesystem::path& path, bool isPictur
 bool LevelTemplate::_CopySprites(const std::filesystem::path& folder, const InstalledGame& game) {
     if (game.GetDataFolder().empty()) {
         std::fprintf(stderr, "cribblestorm-level new: the game's data folder is not where this tool expects it, so "
-                    "the sprite folders Baby, Misc and Turret could not be copied into %s\n", folder.c_str());
+                     "the sprite folders Baby, Misc and Turret could not be copied into %s\n", folder.c_str());
         return false;
     }
     for (const char* sprites : SPRITE_FOLDERS) {
@@ -91,8 +91,8 @@ bool LevelTemplate::_CopySprites(const std::filesystem::path& folder, const Inst
                               std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing,
                               error);
         if (!error) continue;
-        std::fprintf(stderr, "cribblestorm-level new: cannot copy %s into %s: %s\n", (game.GetDataFolder() / sprites).c_str(),
-                    folder.c_str(), error.message().c_str());
+        std::fprintf(stderr, "cribblestorm-level new: cannot copy %s into %s: %s\n",
+                     (game.GetDataFolder() / sprites).c_str(), folder.c_str(), error.message().c_str());
         return false;
     }
     return true;

@@ -26,8 +26,9 @@ std::string Left(int baby, const std::vector<GameSimulation::Crossing>& crossing
 void PrintList(const char* heading, const std::vector<std::string>& games) {
     if (games.empty()) return;
     std::printf("%s (play one again with --first-game N --games 1):\n", heading);
-    for (std::size_t i = 0; i < games.size() && i < ReplayNotes::MOST_SHOWN; ++i) std::printf("  %s\n", games[i].c_str());
-    if (games.size() > ReplayNotes::MOST_SHOWN) std::printf("  ... and %zu more\n", games.size() - ReplayNotes::MOST_SHOWN);
+    constexpr std::size_t MOST = ReplayNotes::MOST_SHOWN;
+    for (std::size_t i = 0; i < games.size() && i < MOST; ++i) std::printf("  %s\n", games[i].c_str());
+    if (games.size() > MOST) std::printf("  ... and %zu more\n", games.size() - MOST);
 }
 
 }  // namespace

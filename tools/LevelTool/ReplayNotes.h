@@ -14,7 +14,8 @@ public:
     static constexpr std::size_t MOST_SHOWN = 10;
 
     // Called after each game, while its babies are still where the game left them.
-    void Add(int game, double seconds, double firstFrameSeconds, const std::vector<GameSimulation::Crossing>& crossings);
+    void Add(int game, double seconds, double firstFrameSeconds,
+             const std::vector<GameSimulation::Crossing>& crossings);
     void Print() const;
 
 private:
