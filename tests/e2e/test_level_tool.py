@@ -208,12 +208,21 @@ class LevelToolTest(unittest.TestCase):
                                                            "percentage from 0 to 100"),
                                (["--limit-minutes"], "--limit-minutes needs a value"),
                                (["--gmaes", "3"], '"--gmaes" is not an option of simulate'),
-                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate')]:
+                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate'),
+                               (["--frames", "smooth"], '--frames smooth: frames are "real" (as in real play) or '
+                                                        '"steady" (all --frame-ms long)')]:
             with self.subTest(options[0]):
                 code, output = self.tool("simulate", "Room", *options)
                 self.assertEqual((code, output.splitlines()[:2]),
                                  (3, ["cribblestorm-level simulate: " + error,
                                       "usage: cribblestorm-level new FOLDER NAME"]))
+        for arguments, error in [(["check"], "check: the level's NAME is missing"),
+                                 (["preview", "Room"], "preview: OUT.png, the preview's file, is missing"),
+                                 (["play", "My Room"], 'play: "My Room" is no level name: a name holds letters, '
+                                                       'digits, _ and - only')]:
+            with self.subTest(arguments[0]):
+                code, output = self.tool(*arguments)
+                self.assertEqual((code, output.splitlines()[0]), (3, "cribblestorm-level " + error))
 
     def test_preview_draws_the_level_as_the_screen_shows_it(self):
         harness.write_level(self.folder, "Room", room())
