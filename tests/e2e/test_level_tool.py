@@ -41,6 +41,7 @@ def box(center_x, center_y, inner=80, thickness=4):
 class LevelToolTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="level-tool-")
+        self.addCleanup(shutil.rmtree, self.folder)
         harness.write_sprites(self.folder)
 
     def tool(self, *arguments, folder=None, cwd=None):
