@@ -23,7 +23,7 @@ fuzz() {
         -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-" "$@" "build-fuzz/corpus/$target" \
         "tests/fuzz/corpus/$target" >"build-fuzz/$target.log" 2>&1
 }
-targets=(FuzzImage FuzzLevelScan FuzzSpriteStrip)
+targets=(FuzzImage FuzzLevelScan FuzzSpriteStrip FuzzLevelFileCheck)
 runs=()
 for target in "${targets[@]}"; do
     fuzz "$target" "$@" &

@@ -41,13 +41,17 @@ def box(center_x, center_y, inner=80, thickness=4):
 class LevelToolTest(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp(prefix="level-tool-")
+        self.addCleanup(shutil.rmtree, self.folder)
         harness.write_sprites(self.folder)
 
     def tool(self, *arguments, folder=None, cwd=None):
+        """The exit code and the output: standard error for a refusal (code 2), which alone
+        writes there, else standard output."""
         run = subprocess.run([TOOL, arguments[0], folder or self.folder] + list(arguments[1:]),
                              capture_output=True, text=True, timeout=300, cwd=cwd)
-        self.assertEqual(run.stderr, "")
-        return run.returncode, run.stdout
+        quiet, told = (run.stdout, run.stderr) if run.returncode == 2 else (run.stderr, run.stdout)
+        self.assertEqual(quiet, "")
+        return run.returncode, told
 
     def check(self, cells):
         harness.write_level(self.folder, "Room", cells)
@@ -122,11 +126,9 @@ class LevelToolTest(unittest.TestCase):
         harness.write_level(self.folder, "Room", room())
         data = os.path.join(self.folder, "levels", "Room_data.tga")
         os.truncate(data, os.path.getsize(data) - 1)
-        code, output = self.tool("check", "Room")
-        self.assertEqual(code, 2)
-        self.assertRegex(output, "^" + re.escape("The game refuses this level: reading %s\nASSERTION FAILURE:\n"
-                                                 "Engine/Image.cpp(" % data) +
-                         r"\d+" + re.escape("):  (ALL BUILDS)\nExpression was: ( bytesRead == pixelBytes )\n\n   \n") + "$")
+        self.assertEqual(self.tool("check", "Room"), (
+            2, "%s is cut short: its header promises 1024 x 1024 pixels of 24 bits, 3145728 bytes after the 18 of the "
+               "header, and it has only 3145727: save the image into it again, as an uncompressed 24-bit TGA\n" % data))
         harness.write_level(self.folder, "Room", room())
         shutil.rmtree(os.path.join(self.folder, "Misc"))
         code, output = self.tool("check", "Room")
@@ -134,8 +136,69 @@ class LevelToolTest(unittest.TestCase):
         self.assertIn("The game refuses this level: reading its files, and the sprite folders Baby, Misc and Turret, "
                       "in the folder %s\n" % os.path.realpath(self.folder), output)
         self.assertIn('failed to open "Misc\\landmine01.tga"', output)
-        self.assertEqual(self.tool("play", "Nowhere"), (
-            2, "cribblestorm-level play: there is no levels/Nowhere_image.tga in the folder %s\n" % self.folder))
+        self.assertEqual(self.tool("play", "Nowhere"), (2, "".join(
+            "%s/levels/Nowhere_%s.tga does not exist: a level is the two files levels/NAME_image.tga and "
+            "levels/NAME_data.tga in the folder the game starts in\n" % (self.folder, kind) for kind in ("image", "data"))))
+
+    def test_files_the_game_refuses_get_one_plain_line_each_from_check_and_play(self):
+        """Each names the file and says what is wrong, without the game's report and without a game."""
+        harness.write_level(self.folder, "Room", room())
+        data = os.path.join(self.folder, "levels", "Room_data.tga")
+        with open(data, "rb") as tga:
+            good = tga.read()
+        compressed = subprocess.run(["convert", "tga:-", "-compress", "RLE", "tga:-"], input=good,
+                                    capture_output=True, check=True).stdout
+        png = subprocess.check_output(["convert", "-size", "4x4", "xc:red", "png:-"])
+        bad_files = [
+            ("data", "is run-length compressed (TGA image type 10)", compressed),
+            ("data", "is a PNG image, not a TGA", png),
+            ("data", "is empty (0 bytes)", b""),
+            ("data", "is cut short: it has 9 byte(s)", good[:9]),
+            ("image", "has 16 bits per pixel, and the game reads only 24 or 32", good[:16] + bytes([16]) + good[17:]),
+            ("image", "is colour-mapped (TGA image type 1, a palette)", bytes([0, 1, 1]) + good[3:]),
+            ("data", "has 32 bits per pixel, and a level's data image must have 24",
+             good[:16] + bytes([32]) + good[17:] + bytes(1024 * 1024)),
+        ]
+        for kind, problem, contents in bad_files:
+            harness.write_level(self.folder, "Room", room())
+            path = os.path.join(self.folder, "levels", "Room_%s.tga" % kind)
+            with open(path, "wb") as tga:
+                tga.write(contents)
+            for command in ("check", "play"):
+                with self.subTest(problem, command=command):
+                    code, line = self.tool(command, "Room")
+                    self.assertEqual(code, 2)
+                    self.assertRegex(line, "^" + re.escape("%s %s" % (path, problem)) + "[^\n]*: [^\n]+\n$")
+
+    def test_the_guides_refusal_is_what_check_says(self):
+        with open(GUIDE) as guide:
+            line = guide.read().split("### When a file is not one the game reads")[1].split("```\n")[1]
+        levels = os.path.join(self.folder, "mylevels")
+        harness.write_level(levels, "Nursery", room())
+        data = os.path.join(levels, "levels", "Nursery_data.tga")
+        subprocess.run(["convert", data, "-compress", "RLE", data], check=True)
+        self.assertEqual(self.tool("check", "Nursery", folder="mylevels", cwd=self.folder), (2, line))
+
+    def test_check_says_which_data_image_looks_upside_down(self):
+        harness.write_level(self.folder, "Room", room())
+        data = os.path.join(self.folder, "levels", "Room_data.tga")
+        with open(data, "rb") as tga:
+            header, pixels = tga.read(18), tga.read()
+        rows = [pixels[row * 3072:(row + 1) * 3072] for row in range(1024)]
+        flagged = header[:17] + bytes([0x20])
+        for name, contents, line in [
+                ("flagged top row first", flagged + pixels, data + " looks upside down: it is flagged as stored top row "
+                 "first (origin at the top left), and the game ignores the flag and reads its first stored row as the "
+                 "bottom one: flip the image vertically and save it with the origin at the bottom left\n"),
+                ("stored top row first", header + b"".join(reversed(rows)), "levels/Room_data.tga looks upside down: "
+                 "35715 cell(s) of colour codes lie in its stored rows 0 to 255, which the game never reads (stored "
+                 "row s is level row s - 256, bottom first): flip the image vertically\n")]:
+            with self.subTest(name):
+                with open(data, "wb") as tga:
+                    tga.write(contents)
+                code, report = self.tool("check", "Room")
+                self.assertEqual(code, 1)
+                self.assertTrue(report.startswith(line), report)
 
     def test_option_errors_say_which_option_and_why(self):
         harness.write_level(self.folder, "Room", room())
@@ -146,12 +209,21 @@ class LevelToolTest(unittest.TestCase):
                                                            "percentage from 0 to 100"),
                                (["--limit-minutes"], "--limit-minutes needs a value"),
                                (["--gmaes", "3"], '"--gmaes" is not an option of simulate'),
-                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate')]:
+                               (["--games", "3", "--fast"], '"--fast" is not an option of simulate'),
+                               (["--frames", "smooth"], '--frames smooth: frames are "real" (as in real play) or '
+                                                        '"steady" (all --frame-ms long)')]:
             with self.subTest(options[0]):
                 code, output = self.tool("simulate", "Room", *options)
                 self.assertEqual((code, output.splitlines()[:2]),
                                  (3, ["cribblestorm-level simulate: " + error,
                                       "usage: cribblestorm-level new FOLDER NAME"]))
+        for arguments, error in [(["check"], "check: the level's NAME is missing"),
+                                 (["preview", "Room"], "preview: OUT.png, the preview's file, is missing"),
+                                 (["play", "My Room"], 'play: "My Room" is no level name: a name holds letters, '
+                                                       'digits, _ and - only')]:
+            with self.subTest(arguments[0]):
+                code, output = self.tool(*arguments)
+                self.assertEqual((code, output.splitlines()[0]), (3, "cribblestorm-level " + error))
 
     def test_preview_draws_the_level_as_the_screen_shows_it(self):
         harness.write_level(self.folder, "Room", room())
@@ -173,7 +245,7 @@ class LevelToolTest(unittest.TestCase):
 
     def test_simulate_times_games_to_the_frame_and_counts_those_that_never_end(self):
         trap = {(500, 400): GREEN, (505, 400): RED, (495, 400): RED}  # two mines in reach: dead in two frames
-        self.assertEqual(self.simulate(trap, "--games", "3", "--frame-ms", "50"),
+        self.assertEqual(self.simulate(trap, "--games", "3", "--frames", "steady", "--frame-ms", "50"),
                          "  games                 3\n"
                          "  never ended           0   (still running after 20:00.0)\n" +
                          "".join("  %-16s 0:00.1\n" % name for name in
@@ -184,8 +256,30 @@ class LevelToolTest(unittest.TestCase):
                          "  games                 2\n"
                          "  never ended           2   (still running after 0:06.0)\n"
                          "  within 2-5 min     0.0 %  (0 of 2)\n"
+                         "games that never ended, with the babies still alive (play one again with --first-game "
+                         "N --games 1):\n"
+                         "  game 0 (first frame 170 ms): baby 1 at (600,150); baby 2 at (458,215); baby 3 at (785,259)\n"
+                         "  game 1 (first frame 188 ms): baby 1 at (600,150); baby 2 at (396,481); baby 3 at (839,461)\n"
                          "100.0 % of the games never ended, more than the 0.0 % allowed (--most-unended)\n")
         self.simulate(penned, "--games", "2", "--limit-minutes", "0.1", "--most-unended", "100", code=0)
+
+    def test_a_slow_start_that_carries_a_baby_into_a_pocket_is_found_by_simulate_and_check(self):
+        """Behind the room's right wall, a strip too narrow for a baby to choose a way out of: a
+        first crawl that passes its target goes on through the wall into it and stays there."""
+        strip = {(x, y): (0, 0, 0) for x in range(1000, 1024) for y in range(100, 700)}
+        strip.update({(x, y): WALL for x in range(976, 1000) for y in range(76, 724)})
+        self.assertEqual(self.simulate(room(strip), "--games", "60", "--limit-minutes", "10", code=1).split(
+            "(24 of 60)\n")[1],
+            "games that never ended, with the babies still alive (play one again with --first-game N --games 1):\n"
+            "  game 50 (first frame 75 ms): baby 1 at (1018,568), over blocked cells at (976,662) 4.1 s in\n"
+            "1.7 % of the games never ended, more than the 0.0 % allowed (--most-unended)\n")
+        self.assertEqual(self.tool("check", "Room"), (
+            0, "warning: baby 1 at (200,200): when the game's first frame (its start-up) takes 51 to 99 ms (26 of the "
+               "lengths 1 to 100 ms), its first crawl passes its target and carries it over blocked cells at (976,206) "
+               "to (1023,236), off the ground it can crawl back from (see \"Why babies jump at the start\" in the "
+               "level guide)\nRoom: no problems, 1 warning(s)\n"))
+        # Without the strip the same crawls end in the wall, and the babies crawl back out.
+        self.assertTrue(self.simulate(room(), "--games", "60", "--limit-minutes", "10").endswith("(26 of 60)\n"))
 
     def test_level02_games_mostly_last_two_to_five_minutes(self):
         code, output = self.tool("simulate", "Level02", "--games", "40", folder=DATA)
@@ -212,36 +306,38 @@ class WorkedExampleTest(harness.EndToEndTest):
         return run.stdout
 
     @staticmethod
-    def moving_places(data_image):
-        """A mask of the screen (rows from the top), 1 where things move between two looks at the
-        first seconds: around each baby's start (50 units a second, for six seconds: the first
-        frame alone may take one), on each spinning mine, on the
-        heart board (a baby that meets a mine in those seconds loses a heart) and in the
-        frame-rate readout."""
-        with open(data_image, "rb") as tga:
-            pixels = tga.read()[18:]
+    def picture_places(guide, picture_file, data_image):
+        """A mask of the screen (rows from the top), 1 where the guide's picture shows the level's
+        own picture (walls, rug, sofa, floor: no sprite drawn over it), but for the frame-rate
+        readout and the discs that the mines turn in; and the number of babies."""
+        with open(picture_file, "rb") as tga:
+            header, pixels = tga.read(18), tga.read()
+        assert header[12:17] == bytes([0, 4, 0, 4, 24]), "a 1024 x 1024 picture of 24 bits"
         mask = bytearray(1024 * 768)
+        for row in range(768):
+            stored = pixels[(1023 - row) * 3072:(1024 - row) * 3072]  # the screen's top is the last stored row
+            shown = guide[row * 3072:(row + 1) * 3072]
+            for x in range(900 if row < 24 else 1024):
+                mask[row * 1024 + x] = max(abs(shown[3 * x + c] - stored[3 * x + 2 - c]) for c in range(3)) < 4
+        with open(data_image, "rb") as tga:
+            level = tga.read()[18 + 256 * 3072:]
+        places = [(i // 3 % 1024, 767 - i // 3072, level[i:i + 3]) for i in range(0, len(level), 3)
+                  if level[i:i + 3] in (bytes([0, 255, 0]), bytes([0, 0, 255]))]
+        for x, y, _ in (place for place in places if place[2][2] == 255):  # a mine's 32 pixels, turned any way
+            for row in range(max(0, y - 23), min(768, y + 24)):
+                mask[row * 1024 + max(0, x - 23):row * 1024 + min(1024, x + 24)] = bytes(
+                    min(1024, x + 24) - max(0, x - 23))
+        return mask, sum(place[2][1] == 255 for place in places)
 
-        def disc(x, y, radius):
-            for row in range(max(0, y - radius), min(768, y + radius + 1)):
-                half = int((radius ** 2 - (row - y) ** 2) ** 0.5)
-                mask[row * 1024 + max(0, x - half):row * 1024 + min(1024, x + half + 1)] = b"\1" * (
-                    min(1024, x + half + 1) - max(0, x - half))
-
-        babies = 0
-        for y in range(768):
-            row = pixels[(y + 256) * 1024 * 3:(y + 257) * 1024 * 3]
-            for x in (x for x in range(1024) if row[3 * x + 1] != row[3 * x + 2]):  # green and red, not grey
-                colour = row[3 * x:3 * x + 3]
-                if colour in (bytes([0, 255, 0]), bytes([0, 0, 255])):
-                    disc(x, 767 - y, 300 if colour[1] else 20)
-                    babies += colour[1] // 255
-        for row in range(24):
-            mask[row * 1024 + 900:row * 1024 + 1024] = b"\1" * 124
-        # Baby n's two hearts are centred 32 n pixels from the top, 32 and 96 from the left.
-        for row in range(32 * babies + 24):
-            mask[row * 1024:row * 1024 + 136] = b"\1" * 136
-        return mask
+    @staticmethod
+    def baby_sized_spots(points, reach=46):
+        """Where differing pixels gather, each spot as large as a baby turned any way (32 pixels
+        square, 46 across its diagonal), from its topmost pixel."""
+        spots = []
+        for x, y in sorted(points, key=lambda point: (point[1], point[0])):
+            if not any(abs(x - left) <= reach and 0 <= y - top <= reach for left, top in spots):
+                spots.append((x, y))
+        return spots
 
     @unittest.skipIf(os.environ.get("CRIBBLESTORM_SANITIZED"), "the sanitized game's first frames each take up to "
                      "a second of game time, so its babies may be anywhere by the first screenshot")
@@ -263,14 +359,22 @@ class WorkedExampleTest(harness.EndToEndTest):
             self.screen.save_screenshot(os.environ["CRIBBLESTORM_GUIDE_PICTURE"])
         guide = subprocess.check_output(["convert", os.path.join(os.path.dirname(GUIDE), "levels-example.png"),
                                          "-depth", "8", "rgb:-"])
-        moving = self.moving_places(os.path.join(folder, "mylevels", "levels", "Nursery_data.tga"))
-        differing = [(i % 1024, i // 1024) for i in range(1024 * 768) if not moving[i] and
+        levels = os.path.join(folder, "mylevels", "levels")
+        compared, babies = self.picture_places(guide, os.path.join(levels, "Nursery_image.tga"),
+                                               os.path.join(levels, "Nursery_data.tga"))
+        differing = [(i % 1024, i // 1024) for i in range(1024 * 768) if compared[i] and
                      max(abs(guide[3 * i + c] - shot.rgb[3 * i + c]) for c in range(3)) > 48]
-        # Walls, rug, sofa, turret, hearts and floor as the guide shows them, to the pixel.
-        self.assertEqual(len(differing), 0, differing[:10])
+        # Walls, rug, sofa and floor as the guide shows them, to the pixel, but under the babies:
+        # a slow start's first frame can send them anywhere, walls included.
+        spots = self.baby_sized_spots(differing)
+        self.assertLessEqual(len(spots), babies, (spots, differing[:10]))
+        if play.poll() is not None:
+            self.fail("the game ended before Escape, with %d:\n%s" % (play.returncode, play.communicate()[0]))
         self.screen.key(window, "Escape")
         output = play.communicate(timeout=30)[0]
         self.assertEqual(play.returncode, 0, output)
+        self.assertRegex(output, "^cribblestorm-level play: levels/Nursery_image.tga and levels/Nursery_data.tga, as "
+                                 "the game's Level02 in /tmp/cribblestorm-play-\\w+\n")
         self.assertEqual([name for name in set(os.listdir("/tmp")) - working_folders
                           if name.startswith("cribblestorm-play-")], [])
 

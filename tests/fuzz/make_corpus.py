@@ -72,6 +72,15 @@ SEEDS = {
         "flat-24-bits.tga": tga(8, 4, 24),
         "no-rows.tga": tga(8, 0, 32),
     },
+    "FuzzLevelFileCheck": {
+        "data.tga": tga(1024, 1024, 24, pixels=bytes(16)),
+        "strip.tga": tga(2048, 1024, 24, pixels=bytes(16)),
+        "rgba-top-origin.tga": tga(2, 2, 32, descriptor=0x20),
+        "run-length.tga": tga(2, 2, 24, primer=bytes([0, 0, 10] + [0] * 9)),
+        "image-id.tga": tga(2, 2, 24, primer=bytes([3] + [0, 2] + [0] * 9)),
+        "png.tga": bytes([0x89]) + b"PNG\r\n\x1a\n",
+        "short-header.tga": TRUE_COLOR[:11],
+    },
     "FuzzLevelScan": {
         "Level02.tga": level02_seed(),
         "every-colour.tga": level_seed(1024, 1024, 24, {

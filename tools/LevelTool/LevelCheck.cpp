@@ -7,6 +7,7 @@
 
 #include "Game/Baby.h"
 #include "Game/Mine.h"
+#include "FirstCrawls.h"
 #include "Game/Turret.h"
 #include "NearMiss.h"
 
@@ -36,6 +37,7 @@ std::string Places(const LevelCheck::Cells& cells) {
 }  // namespace
 
 int LevelCheck::Run() {
+    _CheckUpsideDown();
     _CheckPicture();
     _CheckColors();
     _CheckSpawns();
@@ -44,6 +46,7 @@ int LevelCheck::Run() {
     for (int region = 0; region < _reach.GetRegionCount(); ++region) _CheckRegion(region);
     _CheckMines();
     _CheckFloor();
+    _CheckFirstCrawls();
     if (_problems == 0) {
         const std::string warnings = _warnings == 0 ? "" : ", " + std::to_string(_warnings) + " warning(s)";
         std::printf("%s: no problems%s\n", _level.GetName().c_str(), warnings.c_str());
@@ -54,6 +57,17 @@ int LevelCheck::Run() {
 void LevelCheck::_Report(const std::string& problem) {
     std::printf("%s\n", problem.c_str());
     ++_problems;
+}
+
+// Makers who write files top row first: flagged, or with the level's content where the game
+// reads nothing.
+void LevelCheck::_CheckUpsideDown() {
+    for (const std::string& line : _files.GetUpsideDown()) _Report(line);
+    const int below = _level.GetCodesBelowLevel();
+    if (below == 0) return;
+    _Report(LoadedLevel::DataFile(_level.GetName()) + " looks upside down: " + std::to_string(below) +
+            " cell(s) of colour codes lie in its stored rows 0 to 255, which the game never reads (stored row s is "
+            "level row s - 256, bottom first): flip the image vertically");
 }
 
 // The game draws the picture as frames as wide as it is tall, centred on (512,256): only a
@@ -172,5 +186,19 @@ void LevelCheck::_CheckFloor() {
         _Report("floor from " + At(patch.left * CELL, patch.bottom * CELL) + " to " +
                 At((patch.right + 1) * CELL, (patch.top + 1) * CELL) +
                 " has room for a baby, but no baby can get there (orange in the preview)");
+    }
+}
+
+void LevelCheck::_CheckFirstCrawls() {
+    const auto& babies = _level.GetBabies();
+    const FirstCrawls crawls(_level, _reach);
+    for (const FirstCrawls::Carried& carried : crawls.GetCarried()) {
+        std::printf("warning: baby %d at %s: when the game's first frame (its start-up) takes %d to %d ms (%d of the "
+                    "lengths 1 to %d ms), its first crawl passes its target and carries it over blocked cells at %s "
+                    "to %s, off the ground it can crawl back from (see \"Why babies jump at the start\" in the level "
+                    "guide)\n",
+                    carried.baby, At(babies[carried.baby - 1]).c_str(), carried.shortestMs, carried.longestMs,
+                    carried.count, FirstCrawls::LONGEST_FIRST_MS, At(carried.cell).c_str(), At(carried.end).c_str());
+        ++_warnings;
     }
 }

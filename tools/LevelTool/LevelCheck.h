@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "LevelFiles.h"
 #include "LoadedLevel.h"
 #include "Reachability.h"
 #include "UnreachedFloor.h"
@@ -12,8 +13,9 @@
 // colours that are no code, which the game takes for floor, as warnings.
 class LevelCheck {
 public:
-    LevelCheck(const LoadedLevel& level, const Reachability& reach, const UnreachedFloor& unreached)
-        : _level(level), _reach(reach), _unreached(unreached) {}
+    LevelCheck(const LevelFiles& files, const LoadedLevel& level, const Reachability& reach,
+               const UnreachedFloor& unreached)
+        : _files(files), _level(level), _reach(reach), _unreached(unreached) {}
 
     // The number of problems printed; warnings do not count.
     int Run();
@@ -25,6 +27,7 @@ public:
     };
 
 private:
+    void _CheckUpsideDown();
     void _CheckPicture();
     void _CheckColors();
     void _ReportColor(std::uint32_t color, const Cells& places);
@@ -34,8 +37,10 @@ private:
     void _CheckRegion(int region);
     void _CheckMines();
     void _CheckFloor();
+    void _CheckFirstCrawls();
     void _Report(const std::string& problem);
 
+    const LevelFiles& _files;
     const LoadedLevel& _level;
     const Reachability& _reach;
     const UnreachedFloor& _unreached;

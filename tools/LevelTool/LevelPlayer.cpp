@@ -14,40 +14,54 @@ namespace {
 const char* const GAME_LEVEL = "Level02";  // the one level the game loads
 const char* const SPRITE_FOLDERS[] = {"Baby", "Misc", "Turret"};
 
+// How the game names one of its files: a backslash after the levels folder.
+std::string GameFile(std::string file) {
+    file[file.find('/')] = '\\';
+    return file;
+}
+
 bool Link(const std::filesystem::path& target, const std::filesystem::path& link) {
     std::error_code error;
     std::filesystem::create_symlink(target, link, error);
-    if (error) std::printf("cribblestorm-level play: cannot link %s: %s\n", link.c_str(), error.message().c_str());
+    if (error) {
+        std::fprintf(stderr, "cribblestorm-level play: cannot link %s: %s\n", link.c_str(), error.message().c_str());
+    }
     return !error;
 }
 
 }  // namespace
 
 LevelPlayer::LevelPlayer(const std::filesystem::path& folder, const std::string& name, const InstalledGame& game)
-    : _folder(std::filesystem::absolute(folder)), _name(name), _game(game) {}
+    : _given(folder), _folder(std::filesystem::absolute(folder)), _name(name), _game(game), _files(folder, name) {}
 
 int LevelPlayer::Play() {
-    for (const std::string& file : {LoadedLevel::PictureFile(_name), LoadedLevel::DataFile(_name)}) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(_folder / file, error)) continue;
-        std::printf("cribblestorm-level play: there is no %s in the folder %s\n", file.c_str(), _folder.c_str());
-        return REFUSED;
-    }
+    if (_files.ReportRefusals()) return REFUSED;
+    for (const std::string& line : _files.GetUpsideDown()) std::printf("warning: %s\n", line.c_str());
     if (_game.GetProgram().empty()) {
-        std::printf("cribblestorm-level play: the game is not where this tool expects it\n");
+        std::fprintf(stderr, "cribblestorm-level play: the game is not where this tool expects it\n");
         return REFUSED;
     }
     char pattern[] = "/tmp/cribblestorm-play-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
-        std::printf("cribblestorm-level play: cannot make a working folder in /tmp\n");
+        std::fprintf(stderr, "cribblestorm-level play: cannot make a working folder in /tmp\n");
         return REFUSED;
     }
     const std::filesystem::path work = pattern;
     const int code = _Prepare(work) ? _Run(work) : REFUSED;
     std::error_code error;
     std::filesystem::remove_all(work, error);
+    if (code == GAME_FAILED) {
+        std::printf("cribblestorm-level play: the game ended with a fatal error; in its report, %s is %s and %s is "
+                    "%s\n",
+                    GameFile(LoadedLevel::PictureFile(GAME_LEVEL)).c_str(),
+                    _Own(LoadedLevel::PictureFile(_name)).c_str(),
+                    GameFile(LoadedLevel::DataFile(GAME_LEVEL)).c_str(), _Own(LoadedLevel::DataFile(_name)).c_str());
+    }
     return code;
 }
+
+// A file of the level as its maker named it: the folder as given.
+std::string LevelPlayer::_Own(const std::string& file) const { return (_given / file).lexically_normal().string(); }
 
 bool LevelPlayer::_Prepare(const std::filesystem::path& work) const {
     std::error_code made;
@@ -63,12 +77,15 @@ bool LevelPlayer::_Prepare(const std::filesystem::path& work) const {
 
 // The game as a child in the working folder.
 int LevelPlayer::_Run(const std::filesystem::path& work) const {
+    std::printf("cribblestorm-level play: %s and %s, as the game's %s in %s\n",
+                _Own(LoadedLevel::PictureFile(_name)).c_str(), _Own(LoadedLevel::DataFile(_name)).c_str(), GAME_LEVEL,
+                work.c_str());
     std::fflush(stdout);
     const pid_t child = fork();
     if (child == 0) {
         char* const argv[] = {const_cast<char*>(_game.GetProgram().c_str()), nullptr};
         if (chdir(work.c_str()) == 0) execv(argv[0], argv);
-        std::printf("cribblestorm-level play: cannot start %s\n", argv[0]);
+        std::fprintf(stderr, "cribblestorm-level play: cannot start %s\n", argv[0]);
         std::_Exit(REFUSED);
     }
     // Ctrl+C in the terminal reaches the game too, which closes in order; this waits for it.

@@ -61,7 +61,7 @@ bool LevelTemplate::Write(const std::filesystem::path& folder, const std::string
     for (const auto& path : {picture, data}) {
         std::error_code error;
         if (!std::filesystem::exists(path, error)) continue;
-        std::printf("cribblestorm-level new: %s exists already; new never overwrites a level\n", path.c_str());
+        std::fprintf(stderr, "cribblestorm-level new: %s exists already; new never overwrites a level\n", path.c_str());
         return false;
     }
     return _WriteImage(picture, true) && _WriteImage(data, false) && _CopySprites(folder, game);
@@ -81,8 +81,8 @@ bool LevelTemplate::_WriteImage(const std::filesystem::path& path, bool isPictur
 // The game reads its sprites from the folder it starts in, and so does this tool.
 bool LevelTemplate::_CopySprites(const std::filesystem::path& folder, const InstalledGame& game) {
     if (game.GetDataFolder().empty()) {
-        std::printf("cribblestorm-level new: the game's data folder is not where this tool expects it, so "
-                    "the sprite folders Baby, Misc and Turret could not be copied into %s\n", folder.c_str());
+        std::fprintf(stderr, "cribblestorm-level new: the game's data folder is not where this tool expects it, so "
+                     "the sprite folders Baby, Misc and Turret could not be copied into %s\n", folder.c_str());
         return false;
     }
     for (const char* sprites : SPRITE_FOLDERS) {
@@ -91,8 +91,8 @@ bool LevelTemplate::_CopySprites(const std::filesystem::path& folder, const Inst
                               std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing,
                               error);
         if (!error) continue;
-        std::printf("cribblestorm-level new: cannot copy %s into %s: %s\n", (game.GetDataFolder() / sprites).c_str(),
-                    folder.c_str(), error.message().c_str());
+        std::fprintf(stderr, "cribblestorm-level new: cannot copy %s into %s: %s\n",
+                     (game.GetDataFolder() / sprites).c_str(), folder.c_str(), error.message().c_str());
         return false;
     }
     return true;

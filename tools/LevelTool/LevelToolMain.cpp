@@ -1,19 +1,24 @@
 // cribblestorm-level: starts a level, checks it, draws a preview of it, plays many of its
 // games without a window, or starts the game on it, all with the game's own code.
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "FrameTimes.h"
 #include "GameLengths.h"
 #include "GameSimulation.h"
 #include "InstalledGame.h"
 #include "LevelCheck.h"
+#include "LevelFiles.h"
 #include "LevelPlayer.h"
 #include "LevelPreview.h"
 #include "LevelTemplate.h"
 #include "LoadedLevel.h"
 #include "Reachability.h"
+#include "ReplayNotes.h"
 #include "SimulateOptions.h"
 #include "UnreachedFloor.h"
 
@@ -28,14 +33,30 @@ int Usage() {
         "usage: cribblestorm-level new FOLDER NAME\n"
         "       cribblestorm-level check FOLDER NAME\n"
         "       cribblestorm-level preview FOLDER NAME OUT.png\n"
-        "       cribblestorm-level simulate FOLDER NAME [--games N] [--frame-ms MS] [--limit-minutes M]\n"
-        "                                              [--most-unended PERCENT]\n"
+        "       cribblestorm-level simulate FOLDER NAME [--games N] [--first-game N] [--frames real|steady]\n"
+        "                                              [--frame-ms MS] [--limit-minutes M] [--most-unended PERCENT]\n"
         "       cribblestorm-level play FOLDER NAME\n"
         "FOLDER is a folder the game can start in: levels/NAME_image.tga, levels/NAME_data.tga and the\n"
         "sprite folders Baby, Misc and Turret (new writes all of them). Exit codes: 0 a clean level,\n"
         "1 problems, 2 a level the game refuses, 3 usage; play ends with the game's own.\n"
         "See man cribblestorm-level.\n");
     return USAGE;
+}
+
+// A name that makes the same file names on every system the game runs on, Windows included.
+bool IsLevelName(const std::string& name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-';
+    });
+}
+
+// What a known command still needs, before the usage.
+int Missing(const std::string& command, int given) {
+    const bool isKnown = command == "new" || command == "check" || command == "preview" || command == "simulate" ||
+                         command == "play";
+    const char* const missing[] = {"FOLDER and NAME are", "the level's NAME is", "OUT.png, the preview's file, is"};
+    if (isKnown) std::printf("cribblestorm-level %s: %s missing\n", command.c_str(), missing[given]);
+    return Usage();
 }
 
 int OptionError(const std::string& error) {
@@ -52,14 +73,17 @@ int New(const std::string& folder, const std::string& name) {
 }
 
 int Check(const std::string& folder, const std::string& name) {
+    const LevelFiles files(folder, name);
+    if (files.ReportRefusals()) return LoadedLevel::REFUSED;
     const LoadedLevel level(folder, name);
     const Reachability reach(level.GetBabies());
-    return LevelCheck(level, reach, UnreachedFloor(reach, level.GetBabies())).Run() == 0 ? 0 : PROBLEMS;
+    return LevelCheck(files, level, reach, UnreachedFloor(reach, level.GetBabies())).Run() == 0 ? 0 : PROBLEMS;
 }
 
 // The picture's path is taken from where the tool was started, before it enters the level's folder.
 int Preview(const std::string& folder, const std::string& name, const std::string& picture) {
     const std::string path = std::filesystem::absolute(picture).string();
+    if (LevelFiles(folder, name).ReportRefusals()) return LoadedLevel::REFUSED;
     const LoadedLevel level(folder, name);
     const Reachability reach(level.GetBabies());
     std::string error;
@@ -72,17 +96,27 @@ int Preview(const std::string& folder, const std::string& name, const std::strin
 }
 
 int Simulate(const std::string& folder, const std::string& name, const SimulateOptions& options) {
+    if (LevelFiles(folder, name).ReportRefusals()) return LoadedLevel::REFUSED;
     const LoadedLevel level(folder, name);
     const double limitSeconds = options.limitMinutes * SECONDS_PER_MINUTE;
-    GameSimulation simulation(level, options.frameMs / 1000.0, limitSeconds);
+    FrameTimes frames(options.frameMs / 1000.0, options.isSteady);
+    GameSimulation simulation(level, frames, limitSeconds);
     GameLengths lengths;
-    for (int game = 0; game < options.games; ++game) lengths.Add(simulation.Play(game));
-    char heading[256];
+    ReplayNotes notes;
+    for (int game = options.firstGame; game < options.firstGame + options.games; ++game) {
+        const double seconds = simulation.Play(game);
+        lengths.Add(seconds);
+        notes.Add(game, seconds, frames.GetFirstSeconds(), simulation.GetCrossings());
+    }
+    char heading[320];
     std::snprintf(heading, sizeof(heading),
-                  "%s: %d games, frames of %.3f ms, game n from n x %d numbers into the random sequence; "
-                  "lengths in simulated minutes",
-                  name.c_str(), options.games, options.frameMs, GameSimulation::RANDOM_STRIDE);
+                  "%s: %d games, %s %.3f ms, game n from n x %d numbers into the random sequence; lengths in "
+                  "simulated minutes",
+                  name.c_str(), options.games,
+                  options.isSteady ? "frames of" : "a first frame of up to 1 s (the start-up), then frames around",
+                  options.frameMs, GameSimulation::RANDOM_STRIDE);
     lengths.Print(heading, limitSeconds);
+    notes.Print();
     if (lengths.UnendedPercent() <= options.mostUnendedPercent) return 0;
     std::printf("%.1f %% of the games never ended, more than the %.1f %% allowed (--most-unended)\n",
                 lengths.UnendedPercent(), options.mostUnendedPercent);
@@ -92,8 +126,14 @@ int Simulate(const std::string& folder, const std::string& name, const SimulateO
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) return Usage();
+    if (argc < 2) return Usage();
     const std::string command = argv[1];
+    if (argc < 4 || (argc == 4 && command == "preview")) return Missing(command, argc - 2);
+    if (!IsLevelName(argv[3])) {
+        std::printf("cribblestorm-level %s: \"%s\" is no level name: a name holds letters, digits, _ and - only\n",
+                    command.c_str(), argv[3]);
+        return Usage();
+    }
     if (argc == 4 && command == "new") return New(argv[2], argv[3]);
     if (argc == 4 && command == "check") return Check(argv[2], argv[3]);
     if (argc == 5 && command == "preview") return Preview(argv[2], argv[3], argv[4]);

@@ -5,6 +5,8 @@
 class SimulateOptions {
 public:
     int games = 100;
+    int firstGame = 0;
+    bool isSteady = false;  // every frame --frame-ms long, instead of frames as in real play
     double frameMs = 1000.0 / 60.0;
     double limitMinutes = 20.0;
     double mostUnendedPercent = 0.0;  // above this share of games that never end, simulate fails
@@ -14,4 +16,5 @@ public:
 
 private:
     bool _Set(const std::string& option, const std::string& text, std::string& error);
+    bool _SetWhole(const std::string& option, const std::string& text, std::string& error);
 };
