@@ -444,16 +444,16 @@ class WebTest(harness.EndToEndTest):
         png = subprocess.run(["convert", "-size", "8x8", "xc:red", "png:-"], capture_output=True, check=True).stdout
         self.drop({"Dropped_image.tga": png, "Dropped_data.tga": bytes(18)})
         self.browser.wait("document.getElementById('levelMessage').textContent.startsWith('Dropped')")
-        self.assertEqual(self.text("levelMessage"), "Dropped_image.tga is a PNG picture with a .tga name. Save it as "
-                                                    "a TGA file (uncompressed true-colour).")
+        self.assertEqual(self.text("levelMessage"), "Dropped_image.tga is a PNG image, not a TGA (it starts like one): "
+                                                    "export it as an uncompressed 24-bit TGA")
         own = os.path.join(self.game.folder, "own")
         harness.write_level(own, "Mine", {(100, 100): (0, 255, 0)}, FLOOR)
         bad = os.path.join(own, "levels", "Bad")
         subprocess.run(["convert", "-size", "8x8", "xc:red", "png:" + bad + "_image.tga"], check=True)
         shutil.copy(os.path.join(own, "levels", "Mine_data.tga"), bad + "_data.tga")
         for files, message in [
-                (["Bad_image.tga", "Bad_data.tga"], "Bad_image.tga is a PNG picture with a .tga name. Save it as a "
-                                                    "TGA file (uncompressed true-colour)."),
+                (["Bad_image.tga", "Bad_data.tga"], "Bad_image.tga is a PNG image, not a TGA (it starts like one): "
+                                                    "export it as an uncompressed 24-bit TGA"),
                 (["Mine_image.tga", "Bad_image.tga"], "Choose the level's two files together: NAME_image.tga (the "
                                                       "picture) and NAME_data.tga (the data image)."),
                 (["Bad_data.tga", "Mine_image.tga"], "Playing Mine.")]:

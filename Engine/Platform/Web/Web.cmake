@@ -21,7 +21,9 @@ add_library(platform_web OBJECT
     Engine/Platform/Web/WebState.cpp
     Engine/Platform/Web/WebTurn.cpp
     Engine/Platform/Web/WebWindow.cpp
-    Engine/Platform/WindowClassNames.cpp)
+    Engine/Platform/WindowClassNames.cpp
+    # The level tool's plain words for a file the game would refuse, for a player's own level.
+    tools/LevelTool/LevelFileCheck.cpp)
 cribblestorm_target(platform_web)
 target_compile_definitions(platform_web PUBLIC CRIBBLESTORM_GLES2)
 
