@@ -13,7 +13,7 @@ start=$SECONDS
 status=0
 (cd "$work/clone" &&
     env HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" CCACHE_DISABLE=1 CI=true ./test.sh) || status=$?
-echo "Cold run of $(git -C "$source" rev-parse --short HEAD): exit code $status after $((SECONDS - start)) s"
+echo "Cold run of $(git -C "$work/clone" rev-parse --short HEAD): exit code $status after $((SECONDS - start)) s"
 if [ "$status" -eq 0 ]; then
     rm -rf "$work"
 else
