@@ -24,7 +24,7 @@ struct DrawnFrame {
 };
 
 DrawnFrame DrawFrame(Game& game, bool isBatching) {
-    SetBatching(isBatching);
+    SetFastPaths(isBatching ? GlesFastPaths::ALL : GlesFastPaths::ALL & ~GlesFastPaths::BATCHING);
     const long drawsBefore = DrawsIssued();
     RecordCalls();
     theRenderer.ClearScreen(Color::BLACK);
@@ -34,7 +34,7 @@ DrawnFrame DrawFrame(Game& game, bool isBatching) {
     theRenderer.RenderOverlays();
     const std::string calls = StopRecordingCalls();
     std::vector<std::uint8_t> pixels = ReadRect(0, 0, 1024, 768);
-    SetBatching(true);
+    SetFastPaths(GlesFastPaths::ALL);
     return DrawnFrame{calls, pixels, DrawsIssued() - drawsBefore};
 }
 

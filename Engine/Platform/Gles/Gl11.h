@@ -6,6 +6,8 @@
 // library's functions of the same names; OpenGL.h brings them into the engine's scope.
 #include <string>
 
+#include "GlesFastPaths.h"
+
 typedef unsigned int GLenum;
 typedef unsigned char GLboolean;
 typedef unsigned int GLbitfield;
@@ -293,6 +295,46 @@ typedef double GLclampd;
 #define GL_ZERO 0
 #endif
 
+#ifndef GL_NEVER
+#define GL_NEVER 0x0200
+#endif
+
+#ifndef GL_ALWAYS
+#define GL_ALWAYS 0x0207
+#endif
+
+#ifndef GL_CW
+#define GL_CW 0x0900
+#endif
+
+#ifndef GL_FRONT
+#define GL_FRONT 0x0404
+#endif
+
+#ifndef GL_FRONT_AND_BACK
+#define GL_FRONT_AND_BACK 0x0408
+#endif
+
+#ifndef GL_NICEST
+#define GL_NICEST 0x1102
+#endif
+
+#ifndef GL_POINT_BIT
+#define GL_POINT_BIT 0x00000002
+#endif
+
+#ifndef GL_REPEAT
+#define GL_REPEAT 0x2901
+#endif
+
+#ifndef GL_COMPILE_AND_EXECUTE
+#define GL_COMPILE_AND_EXECUTE 0x1301
+#endif
+
+#ifndef GL_TEXTURE
+#define GL_TEXTURE 0x1702
+#endif
+
 namespace Gl11 {
 
 // Fixed state, enables, blending and the attribute stacks.
@@ -364,7 +406,12 @@ void glBitmap(GLsizei width, GLsizei height, GLfloat xOrigin, GLfloat yOrigin, G
 // see of the subset.
 void RecordCalls();                 // starts recording the calls received, afresh
 std::string StopRecordingCalls();   // the calls since RecordCalls, one a line
-void SetBatching(bool isBatching);  // off: each glEnd draws at once, as the engine's calls come
+// The fast paths that are on, as GlesFastPaths' bits (all, unless a test says otherwise);
+// without GlesFastPaths::BATCHING each glEnd draws at once, as the engine's calls come.
+void SetFastPaths(unsigned on);
+// Strict: a call, enum or value the subset does not carry out as OpenGL 1.1 would is a fatal
+// error naming it, not only OpenGL's error flag. So from the start where NDEBUG is not defined.
+void SetStrict(bool isStrict);
 long DrawsIssued();                 // ES draws made so far
 
 }  // namespace Gl11
