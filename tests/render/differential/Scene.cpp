@@ -77,7 +77,7 @@ SceneStep RandomStep(Draw& draw) {
         step.width = draw.Between(3, 50);
     } else if (roll < 74) {
         step.kind = roll < 71 ? SceneStep::TEXT : SceneStep::OVERLAY;
-        step.slot = draw.Chance(15) ? 1 : 0;
+        step.slot = draw.Chance(40) ? 1 : 0;
         const int length = 1 + draw.Below(14);
         for (int i = 0; i < length; ++i) {
             step.text += static_cast<char>(step.slot == 1 ? draw.Below(SceneAssets::LARGE_GLYPHS) : 32 + draw.Below(95));

@@ -74,7 +74,7 @@ std::vector<GLubyte> GlyphBits(unsigned glyph, int width, int height) {
 GLuint MakeFont(const GlCalls& gl, int glyphs, int height, bool isLarge) {
     const GLuint base = gl.glGenLists(glyphs);
     for (int c = 0; c < glyphs; ++c) {
-        const int width = isLarge ? 60 : 5 + c % 4;
+        const int width = isLarge ? 16 : 5 + c % 4;
         const std::vector<GLubyte> bits = GlyphBits(static_cast<unsigned>(c + (isLarge ? 1000 : 0)), width, height);
         gl.glNewList(base + static_cast<GLuint>(c), GL_COMPILE);
         gl.glBitmap(width, height, 0.0f, 2.0f, static_cast<float>(width + 1), 0.0f, bits.data());
@@ -97,7 +97,7 @@ void SceneAssets::Create(const GlCalls& gl) {
     _isScratchChanged = true;
     Reset(gl);
     _smallFont = MakeFont(gl, 256, 9, false);
-    _largeFont = MakeFont(gl, LARGE_GLYPHS, 64, true);
+    _largeFont = MakeFont(gl, LARGE_GLYPHS, 250, true);
 }
 
 void SceneAssets::Reset(const GlCalls& gl) {

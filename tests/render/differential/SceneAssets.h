@@ -14,7 +14,8 @@ public:
     static constexpr int IMAGES = 10;
     static constexpr int SLOTS = 12;  // the images' textures, then the two scratch ones
     static constexpr int FIRST_SCRATCH = 10;
-    static constexpr int LARGE_GLYPHS = 100;  // more than the subset's glyph atlas holds at once
+    // Glyphs 16 x 250: more than the subset's glyph atlas holds at once (60), so that it starts again.
+    static constexpr int LARGE_GLYPHS = 100;
 
     // On the context current, through `gl`.
     void Create(const GlCalls& gl);
