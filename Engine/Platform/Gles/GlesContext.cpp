@@ -405,12 +405,12 @@ void GlesContext::Begin(GLenum mode) {
     if (mode != GL_QUADS && mode != GL_LINE_LOOP) {
         return Refuse(GL_INVALID_ENUM, "glBegin(0x%X): only quads and line loops are drawn", mode);
     }
-    _RefuseSamplingNotCarriedOut();
     _primitive = mode;
     _vertexCount = 0;
     _isColorPerVertex = false;
     _transform = _Transform();
     _primitiveState = _DrawState(mode == GL_QUADS ? GL_TRIANGLES : GL_LINES);
+    _RefuseSamplingNotCarriedOut(_primitiveState);
 }
 
 void GlesContext::Vertex(float x, float y) {
@@ -545,9 +545,9 @@ bool GlesContext::_IsTrimmable(const GlesDrawState& state) const {
 
 // The wrapping program blends a repeated image's seam with its border under linear filtering,
 // and filters with the magnifying filter alone.
-void GlesContext::_RefuseSamplingNotCarriedOut() {
-    GlesSampling sampling = {};
-    if (!IsEnabled(GL_TEXTURE_2D) || !_textures.Sampling(&sampling)) return;
+void GlesContext::_RefuseSamplingNotCarriedOut(const GlesDrawState& state) {
+    if (state.texturing == GlesTexturing::NONE) return;
+    const GlesSampling& sampling = state.sampling;
     if (!sampling.isNearest && (sampling.wrapS == GL_REPEAT || sampling.wrapT == GL_REPEAT)) {
         return Refuse(GL_INVALID_OPERATION, "glBegin with texture %u: GL_REPEAT under linear filtering",
                       _textures.Bound());

@@ -108,7 +108,7 @@ private:
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
     void _AddPrimitive(GlesVertex* vertices, int count);
     void _FlushUnlessBatching();
-    void _RefuseSamplingNotCarriedOut();
+    void _RefuseSamplingNotCarriedOut(const GlesDrawState& state);
     bool _IsOnClippingPath(const GlesVertex corners[4]) const;
     bool _IsDepthClearDeferred() const;
     bool _IsMappable(const GlesDrawState& state, const GlesVertex* vertices, int count) const;

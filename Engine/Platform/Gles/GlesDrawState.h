@@ -29,7 +29,7 @@ struct GlesSampling {
     float textureWidth, textureHeight;
     GLenum wrapS, wrapT;
     bool isNearest;
-    bool isOpaque;  // every texel's alpha is 1, the border's too
+    bool isOpaque;              // every texel's alpha is 1, the border's too
     const GlesAlphaMap* alpha;  // of the bordered image (see GlesPlacement), or none
     bool operator==(const GlesSampling& other) const;
     // A texture coordinate (0 to 1 across the image, inside it) as one of the ES texture.

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr const char* NAMES[] = {"batching", "mapped", "nearest", "cut", "blending-off", "white", "twins",
-                                 "depth-clear"};
+constexpr const char* NAMES[] = {"batching",     "mapped", "nearest", "cut",
+                                 "blending-off", "white",  "twins",   "depth-clear"};
 
 }  // namespace
 

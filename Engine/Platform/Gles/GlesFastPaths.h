@@ -5,13 +5,13 @@
 class GlesFastPaths {
 public:
     enum Path : unsigned {
-        BATCHING = 1u << 0,         // primitives of one state drawn in one ES draw
-        MAPPED_COORDINATES = 1u << 1,  // clamped coordinates inside the image mapped per vertex
-        NEAREST = 1u << 2,          // linear filtering taken as nearest where texels lie on pixels
-        CUT_QUADS = 1u << 3,        // sprites cut to the texels that show
-        BLENDING_OFF = 1u << 4,     // blending left off where it can change no pixel
-        WHITE_MODULATION = 1u << 5,  // modulation by white left out
-        TWINS = 1u << 6,            // uploads of the same texels share one image
+        BATCHING = 1u << 0,              // primitives of one state drawn in one ES draw
+        MAPPED_COORDINATES = 1u << 1,    // clamped coordinates inside the image mapped per vertex
+        NEAREST = 1u << 2,               // linear filtering taken as nearest where texels lie on pixels
+        CUT_QUADS = 1u << 3,             // sprites cut to the texels that show
+        BLENDING_OFF = 1u << 4,          // blending left off where it can change no pixel
+        WHITE_MODULATION = 1u << 5,      // modulation by white left out
+        TWINS = 1u << 6,                 // uploads of the same texels share one image
         DEFERRED_DEPTH_CLEAR = 1u << 7,  // a depth clear waits until the depth test is on
     };
     static constexpr unsigned ALL = (1u << 8) - 1;

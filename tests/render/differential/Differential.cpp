@@ -14,10 +14,11 @@
 #include "EglTargets.h"
 #include "GlCalls.h"
 #include "Scene.h"
+#include "SceneRenderer.h"
 
 namespace {
 
-using Pixels = std::vector<GLubyte>;
+using Pixels = SceneRenderer::Pixels;
 
 struct Difference {
     int most;    // steps of one channel
@@ -39,44 +40,10 @@ Difference Compare(const Pixels& a, const Pixels& b, int bound) {
     return difference;
 }
 
-class Renderer {
-public:
-    Renderer() {
-        _targets.UseDesktop();
-        _desktopAssets.Create(DesktopCalls());
-        _targets.UseSubset();
-        Gl11::SetStrict(true);
-        _subsetAssets.Create(SubsetCalls());
-    }
-    Pixels Desktop(const Scene& scene) {
-        _targets.UseDesktop();
-        return _Play(scene, DesktopCalls(), _desktopAssets);
-    }
-    Pixels Subset(const Scene& scene, unsigned fastPaths) {
-        _targets.UseSubset();
-        Gl11::SetFastPaths(fastPaths);
-        Pixels pixels = _Play(scene, SubsetCalls(), _subsetAssets);
-        Gl11::SetFastPaths(GlesFastPaths::ALL);
-        return pixels;
-    }
-
-private:
-    static Pixels _Play(const Scene& scene, const GlCalls& gl, SceneAssets& assets) {
-        scene.Play(gl, assets);
-        Pixels pixels(static_cast<std::size_t>(EglTargets::SIZE * EglTargets::SIZE * 4));
-        gl.glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        gl.glReadPixels(0, 0, EglTargets::SIZE, EglTargets::SIZE, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    }
-
-    EglTargets _targets;
-    SceneAssets _desktopAssets, _subsetAssets;
-};
-
 // One comparison, the largest difference it allows, and the largest it has seen.
 struct Check {
     std::string name;
-    std::function<std::pair<Pixels, Pixels>(Renderer&, const Scene&)> draw;  // the two frames compared
+    std::function<std::pair<Pixels, Pixels>(SceneRenderer&, const Scene&)> draw;  // the two frames compared
     bool isAgainstDesktop;  // made only for scenes inside the window, and allowing EDGE_PIXELS
     int bound;
     Difference seen;
@@ -98,7 +65,8 @@ constexpr int EDGE_PIXELS = 2;
 int BoundOf(GlesFastPaths::Path path) {
     switch (path) {
         case GlesFastPaths::MAPPED_COORDINATES: return 5;
-        case GlesFastPaths::CUT_QUADS: case GlesFastPaths::TWINS: return 2;
+        case GlesFastPaths::CUT_QUADS:
+        case GlesFastPaths::TWINS: return 2;
         default: return 0;
     }
 }
@@ -106,24 +74,34 @@ int BoundOf(GlesFastPaths::Path path) {
 std::vector<Check> Checks() {
     std::vector<Check> checks;
     checks.push_back({"subset without fast paths against desktop OpenGL",
-                      [](Renderer& r, const Scene& s) { return std::make_pair(r.Subset(s, 0), r.Desktop(s)); }, true,
-                      PLAIN_BOUND, {0, 0, 0}, 0});
+                      [](SceneRenderer& r, const Scene& s) { return std::make_pair(r.Subset(s, 0), r.Desktop(s)); },
+                      true,
+                      PLAIN_BOUND,
+                      {0, 0, 0},
+                      0});
     for (unsigned bit = 1; bit & GlesFastPaths::ALL; bit <<= 1) {
         const auto path = static_cast<GlesFastPaths::Path>(bit);
         checks.push_back({std::string("without ") + GlesFastPaths::NameOf(path) + " against all fast paths",
-                          [bit](Renderer& r, const Scene& s) {
+                          [bit](SceneRenderer& r, const Scene& s) {
                               return std::make_pair(r.Subset(s, GlesFastPaths::ALL & ~bit),
                                                     r.Subset(s, GlesFastPaths::ALL));
                           },
-                          false, BoundOf(path), {0, 0, 0}, 0});
+                          false,
+                          BoundOf(path),
+                          {0, 0, 0},
+                          0});
     }
-    checks.push_back({"subset with every fast path against desktop OpenGL",
-                      [](Renderer& r, const Scene& s) { return std::make_pair(r.Subset(s, GlesFastPaths::ALL), r.Desktop(s)); },
-                      true, PLAIN_BOUND + 2, {0, 0, 0}, 0});
+    checks.push_back(
+        {"subset with every fast path against desktop OpenGL",
+         [](SceneRenderer& r, const Scene& s) { return std::make_pair(r.Subset(s, GlesFastPaths::ALL), r.Desktop(s)); },
+         true,
+         PLAIN_BOUND + 2,
+         {0, 0, 0},
+         0});
     return checks;
 }
 
-Difference Differs(Renderer& renderer, const Check& check, const Scene& scene) {
+Difference Differs(SceneRenderer& renderer, const Check& check, const Scene& scene) {
     const std::pair<Pixels, Pixels> frames = check.draw(renderer, scene);
     return Compare(frames.first, frames.second, check.bound);
 }
@@ -146,7 +124,7 @@ void WritePicture(const std::string& path, const Pixels& pixels) {
 }
 
 // The fewest steps, each taken away in turn while the check still fails.
-Scene Minimised(Renderer& renderer, const Check& check, Scene scene) {
+Scene Minimised(SceneRenderer& renderer, const Check& check, Scene scene) {
     for (std::size_t i = scene.steps.size(); i-- > 0;) {
         Scene fewer = scene;
         fewer.steps.erase(fewer.steps.begin() + static_cast<std::ptrdiff_t>(i));
@@ -161,7 +139,7 @@ int main(int argc, char** argv) {
     const auto first = static_cast<std::uint32_t>(argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1);
     const auto count = static_cast<std::uint32_t>(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 150);
     const bool isMeasuring = argc > 3 && std::string(argv[3]) == "--measure";
-    Renderer renderer;
+    SceneRenderer renderer;
     std::vector<Check> checks = Checks();
     for (std::uint32_t seed = first; seed < first + count; ++seed) {
         const Scene scene = Scene::Random(seed);
@@ -179,16 +157,18 @@ int main(int argc, char** argv) {
             const std::string name = "differential-" + std::to_string(seed);
             WritePicture(name + "-first.ppm", frames.first);
             WritePicture(name + "-second.ppm", frames.second);
-            std::printf("seed %u: %s: %d pixels differ, by up to %d (bound %d, beyond it %d); the fewest steps that still do "
-                        "(drawn both ways in %s-first.ppm and -second.ppm):\n%s",
-                        seed, check.name.c_str(), difference.pixels, difference.most, check.bound, difference.beyond,
-                        name.c_str(),
-                        smallest.Describe().c_str());
+            std::printf(
+                "seed %u: %s: %d pixels differ, by up to %d (bound %d, beyond it %d); the fewest steps that still do "
+                "(drawn both ways in %s-first.ppm and -second.ppm):\n%s",
+                seed, check.name.c_str(), difference.pixels, difference.most, check.bound, difference.beyond,
+                name.c_str(), smallest.Describe().c_str());
             return 1;
         }
     }
-    std::printf("%u scenes from seed %u; the largest difference of each check, in steps, with the pixels that "
-                "differ and those beyond the bound:\n", count, first);
+    std::printf(
+        "%u scenes from seed %u; the largest difference of each check, in steps, with the pixels that "
+        "differ and those beyond the bound:\n",
+        count, first);
     for (const Check& check : checks) {
         std::printf("  %-52s %3d in %4d, %d beyond (seed %u); bound %d\n", check.name.c_str(), check.seen.most,
                     check.seen.pixels, check.seen.beyond, check.seenSeed, check.bound);

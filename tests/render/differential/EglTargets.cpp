@@ -20,9 +20,23 @@ EglTargets::EglTargets() : _display(EGL_NO_DISPLAY), _desktopSurface(), _subsetS
     if (getPlatformDisplay == nullptr) Fail("no eglGetPlatformDisplayEXT");
     _display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
     if (_display == EGL_NO_DISPLAY || !eglInitialize(_display, nullptr, nullptr)) Fail("no surfaceless display");
-    const EGLint wanted[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
-                             EGL_ALPHA_SIZE, 8, EGL_DEPTH_SIZE, 24, EGL_STENCIL_SIZE, 8, EGL_RENDERABLE_TYPE,
-                             EGL_OPENGL_BIT | EGL_OPENGL_ES2_BIT, EGL_NONE};
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                             EGL_PBUFFER_BIT,
+                             EGL_RED_SIZE,
+                             8,
+                             EGL_GREEN_SIZE,
+                             8,
+                             EGL_BLUE_SIZE,
+                             8,
+                             EGL_ALPHA_SIZE,
+                             8,
+                             EGL_DEPTH_SIZE,
+                             24,
+                             EGL_STENCIL_SIZE,
+                             8,
+                             EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT | EGL_OPENGL_ES2_BIT,
+                             EGL_NONE};
     EGLConfig config = nullptr;
     EGLint count = 0;
     if (!eglChooseConfig(_display, wanted, &config, 1, &count) || count == 0) Fail("no RGBA pbuffer config");

@@ -15,7 +15,9 @@ constexpr GLenum BLEND_PAIRS[3][2] = {
 class Draw {
 public:
     explicit Draw(std::uint32_t seed) : _engine(seed) {}
-    float Between(float low, float high) { return low + (high - low) * static_cast<float>(_engine() >> 8) / 16777216.0f; }
+    float Between(float low, float high) {
+        return low + (high - low) * static_cast<float>(_engine() >> 8) / 16777216.0f;
+    }
     int Below(int count) { return static_cast<int>(_engine() % static_cast<std::uint32_t>(count)); }
     bool Chance(int percent) { return Below(100) < percent; }
     // A place in pixels: a whole pixel, a pixel centre or anywhere between.
@@ -80,7 +82,8 @@ SceneStep RandomStep(Draw& draw) {
         step.slot = draw.Chance(40) ? 1 : 0;
         const int length = 1 + draw.Below(14);
         for (int i = 0; i < length; ++i) {
-            step.text += static_cast<char>(step.slot == 1 ? draw.Below(SceneAssets::LARGE_GLYPHS) : 32 + draw.Below(95));
+            step.text +=
+                static_cast<char>(step.slot == 1 ? draw.Below(SceneAssets::LARGE_GLYPHS) : 32 + draw.Below(95));
         }
         step.other = draw.Below(3);
     } else if (roll < 80) {
@@ -171,10 +174,10 @@ void Start(const GlCalls& gl) {
     gl.glCullFace(GL_BACK);
     gl.glDisable(GL_ALPHA_TEST);
     gl.glEnable(GL_BLEND);
-    for (GLenum capability : {GL_CULL_FACE, GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LIGHTING, GL_LINE_SMOOTH,
-                              GL_LINE_STIPPLE, GL_POINT_SMOOTH, GL_POLYGON_OFFSET_FILL, GL_POLYGON_OFFSET_LINE,
-                              GL_POLYGON_OFFSET_POINT, GL_POLYGON_SMOOTH, GL_POLYGON_STIPPLE, GL_SCISSOR_TEST,
-                              GL_STENCIL_TEST, GL_TEXTURE_2D}) {
+    for (GLenum capability :
+         {GL_CULL_FACE, GL_DEPTH_TEST, GL_DITHER, GL_FOG, GL_LIGHTING, GL_LINE_SMOOTH, GL_LINE_STIPPLE, GL_POINT_SMOOTH,
+          GL_POLYGON_OFFSET_FILL, GL_POLYGON_OFFSET_LINE, GL_POLYGON_OFFSET_POINT, GL_POLYGON_SMOOTH,
+          GL_POLYGON_STIPPLE, GL_SCISSOR_TEST, GL_STENCIL_TEST, GL_TEXTURE_2D}) {
         gl.glDisable(capability);
     }
     for (GLenum hint : {GL_FOG_HINT, GL_LINE_SMOOTH_HINT, GL_PERSPECTIVE_CORRECTION_HINT, GL_POINT_SMOOTH_HINT,
@@ -229,7 +232,8 @@ void DrawRectangle(const GlCalls& gl, const SceneStep& step) {
     gl.glColor4fv(step.color);
     gl.glBegin(GL_QUADS);
     for (int i = 0; i < 4; ++i) {
-        if (step.slot == 1) gl.glColor4f(step.color[(i + 1) % 4], step.color[(i + 2) % 4], step.color[i], step.color[3]);
+        if (step.slot == 1)
+            gl.glColor4f(step.color[(i + 1) % 4], step.color[(i + 2) % 4], step.color[i], step.color[3]);
         gl.glVertex2f(corners[i][0], corners[i][1]);
     }
     gl.glEnd();
@@ -275,7 +279,8 @@ void PlayStep(const GlCalls& gl, SceneAssets& assets, const SceneStep& step) {
         case SceneStep::SKEWED_QUAD: return DrawQuad(gl, assets, step, step.skew);
         case SceneStep::RECTANGLE: return DrawRectangle(gl, step);
         case SceneStep::CIRCLE: return DrawCircle(gl, step);
-        case SceneStep::TEXT: case SceneStep::OVERLAY: return DrawText(gl, assets, step);
+        case SceneStep::TEXT:
+        case SceneStep::OVERLAY: return DrawText(gl, assets, step);
         case SceneStep::BLEND_FUNCTION: return gl.glBlendFunc(BLEND_PAIRS[step.slot][0], BLEND_PAIRS[step.slot][1]);
         case SceneStep::BLENDING: return step.slot == 1 ? gl.glEnable(GL_BLEND) : gl.glDisable(GL_BLEND);
         case SceneStep::CLEAR:
@@ -289,8 +294,9 @@ void PlayStep(const GlCalls& gl, SceneAssets& assets, const SceneStep& step) {
     }
 }
 
-const char* const KIND_NAMES[] = {"sprite", "rectangle", "circle", "text", "overlay", "blend-function", "blending",
-                                  "clear", "line-width", "upload", "skewed-quad", "shade-model", "projection"};
+const char* const KIND_NAMES[] = {"sprite",         "rectangle",   "circle",    "text",       "overlay",
+                                  "blend-function", "blending",    "clear",     "line-width", "upload",
+                                  "skewed-quad",    "shade-model", "projection"};
 
 }  // namespace
 
@@ -321,8 +327,7 @@ std::string Scene::Describe() const {
                       "%s at (%.9g, %.9g) size (%.9g, %.9g) turned %.9g scaled (%.9g, %.9g) choice %d/%d s %.9g-%.9g "
                       "skew (%.9g, %.9g) colour (%.9g, %.9g, %.9g, %.9g) text of %zu bytes\n",
                       KIND_NAMES[s.kind], s.x, s.y, s.width, s.height, s.degrees, s.scaleX, s.scaleY, s.slot, s.other,
-                      s.u0, s.u1, s.skew[0], s.skew[1], s.color[0], s.color[1], s.color[2], s.color[3],
-                      s.text.size());
+                      s.u0, s.u1, s.skew[0], s.skew[1], s.color[0], s.color[1], s.color[2], s.color[3], s.text.size());
         text += line;
     }
     return text;

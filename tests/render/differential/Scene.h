@@ -15,12 +15,12 @@ struct SceneStep {
     enum Kind { SPRITE, RECTANGLE, CIRCLE, TEXT, OVERLAY, BLEND_FUNCTION, BLENDING, CLEAR, LINE_WIDTH, UPLOAD,
                 SKEWED_QUAD, SHADE_MODEL, PROJECTION };
     Kind kind;
-    float x, y, width, height;  // centre and size; for a circle x, y and the radius
+    float x, y, width, height;  // centre (a rectangle's lower left corner) and size; a circle's radius is width
     float degrees, scaleX, scaleY;
-    int slot;                   // texture, font (0 small, 1 large), or the kind's choice
-    int other;                  // an overlay's blend function, an upload's image
-    float u0, u1;               // a sprite's texture coordinate s at its sides (t runs from 0 to 1)
-    float skew[2];              // how far a skewed quad's third corner is moved
+    int slot;       // texture, font (0 small, 1 large), or the kind's choice
+    int other;      // an overlay's blend function, an upload's image
+    float u0, u1;   // a sprite's texture coordinate s at its sides (t runs from 0 to 1)
+    float skew[2];  // how far a skewed quad's third corner is moved
     float color[4];
     std::string text;
 };

@@ -35,7 +35,9 @@ void Texel(int image, int x, int y, GLubyte out[4]) {
     out[2] = Byte(255 - y * 6);
     out[3] = 255;
     switch (image) {
-        case 0: case 8: case 9: {  // a mine: a disc with a soft edge, a quarter of transparent margin
+        case 0:
+        case 8:
+        case 9: {  // a mine: a disc with a soft edge, a quarter of transparent margin
             const double distance = std::hypot(x - 15.5, y - 15.5);
             out[3] = distance > 9.0 ? 0 : Byte(static_cast<unsigned>(std::min(255.0, (9.0 - distance) * 160.0)));
             break;
@@ -49,8 +51,11 @@ void Texel(int image, int x, int y, GLubyte out[4]) {
 
 ImageData ImageOf(int image) {
     const bool isWithoutAlpha = image == 2 || image == 3 || image == 7;
-    ImageData data = {WIDTHS[image], HEIGHTS[image], isWithoutAlpha ? GL_RGB : GL_RGBA,
-                      static_cast<GLenum>(isWithoutAlpha ? GL_BGR_EXT : GL_BGRA_EXT), {}};
+    ImageData data = {WIDTHS[image],
+                      HEIGHTS[image],
+                      isWithoutAlpha ? GL_RGB : GL_RGBA,
+                      static_cast<GLenum>(isWithoutAlpha ? GL_BGR_EXT : GL_BGRA_EXT),
+                      {}};
     // 7: 6's texels kept without alpha; 8: the first rows of 0; 9: 0 again.
     const int texelImage = image == 7 ? 6 : (image == 8 || image == 9 ? 0 : image);
     for (int y = 0; y < data.height; ++y) {
