@@ -12,8 +12,8 @@
 namespace {
 
 // The capabilities of OpenGL 1.1's fixed pipeline, in the order of ServerState::enables: those
-// that ES 2 has too are passed on (but blending, which each batch sets for itself), blending and
-// texturing are carried out by the programs, and the rest may only stay off, as they start.
+// that ES 2 has too are passed on; blending (which each batch sets for itself) and texturing are
+// carried out by the programs; the rest may only stay off, as they start.
 enum class Carried { BY_ES2, BY_PROGRAMS, NOT };
 struct Capability {
     GLenum name;
@@ -485,6 +485,7 @@ void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
 void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
     GlesDrawState state = _primitiveState;
     GlesSampling& sampling = state.sampling;
+    const int* triangles = count == 4 && _IsOnClippingPath(vertices) ? CLIPPING_PATH_QUAD_TRIANGLES : QUAD_TRIANGLES;
     if (_IsMappable(state, vertices, count)) {
         state.texturing = GlesTexturing::MODULATE;
         sampling.isNearest = _IsTexelPerPixel(vertices, count, sampling);
@@ -500,7 +501,6 @@ void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
         _batch.Add(vertices[1]);
         return;
     }
-    const int* triangles = _IsOnClippingPath(vertices) ? CLIPPING_PATH_QUAD_TRIANGLES : QUAD_TRIANGLES;
     for (int i = 0; i < 6; ++i) _batch.Add(vertices[triangles[i]]);
 }
 
@@ -558,6 +558,8 @@ void GlesContext::_RefuseSamplingNotCarriedOut(const GlesDrawState& state) {
     }
 }
 
+// Where Mesa's desktop OpenGL would draw the quad through its clipping path, which splits it
+// otherwise (see CLIPPING_PATH_QUAD_TRIANGLES).
 bool GlesContext::_IsOnClippingPath(const GlesVertex corners[4]) const {
     if (_state.shadeModel == GL_FLAT && _isColorPerVertex) return true;
     for (int i = 0; i < 4; ++i) {
