@@ -183,7 +183,9 @@ void glRotatef(GLfloat degrees, GLfloat x, GLfloat y, GLfloat z) {
     Record("glRotatef", degrees, x, y, z);
     const double length = std::sqrt(static_cast<double>(x * x + y * y + z * z));
     if (length == 0.0) return;
-    const double radians = degrees * 3.14159265358979323846 / 180.0;
+    // The angle in single precision, as Mesa's desktop OpenGL takes its sine and cosine: a
+    // turned sprite's edge then falls on the same side of a pixel centre.
+    const auto radians = static_cast<float>(degrees * 3.14159265358979323846 / 180.0);
     const double c = std::cos(radians), s = std::sin(radians), d = 1.0 - c;
     const double u = x / length, v = y / length, w = z / length;
     const auto f = [](double value) { return static_cast<float>(value); };

@@ -32,8 +32,4 @@ public:
     void Play(const GlCalls& gl, SceneAssets& assets) const;
     std::string Describe() const;  // one step a line
     std::vector<SceneStep> steps;
-    // Every quad and circle a pixel inside the window: where a quad crosses its edge, Mesa's
-    // desktop OpenGL draws it through its clipping path, whose edges can fall a row apart from
-    // the same quad's vertices transformed by the subset (docs/testing.md).
-    bool isInsideWindow;
 };
