@@ -33,7 +33,7 @@ fuzz_packages=(cmake ninja-build ccache clang-14 libclang-rt-14-dev libgl-dev)
 bench_packages=("${play_packages[@]}" libgtest-dev python3 libsfml-dev liballegro5-dev liballegro-image5-dev
     liballegro-ttf5-dev)
 # Weston: the end-to-end tests run the game as a Wayland client too.
-test_packages=("${package_packages[@]}" libgtest-dev python3 weston "${windows_packages[@]}" "${wine_packages[@]}"
+test_packages=("${package_packages[@]}" libgtest-dev libegl-dev python3 weston "${windows_packages[@]}" "${wine_packages[@]}"
     lintian desktop-file-utils appstream "${linux32_packages[@]}" "${fuzz_packages[@]}" "${bench_packages[@]}"
     "${web_test_packages[@]}")
 

@@ -1,8 +1,9 @@
 // What OpenGL 1.1 does with the renderer's calls where a lesser implementation could cut a
 // corner: clamped edges, texels on pixels, long primitives, colour clamping and modulation,
 // blending over opaque pictures, incomplete textures, flat lines, internal formats, depth
-// clears and textures uploaded alike. Read back pixel by pixel, through whichever OpenGL the
-// program is built with. (An upload that memory cannot hold is RendererTest's.)
+// clears, textures uploaded alike and the point group. Read back pixel by pixel, through
+// whichever OpenGL the program is built with. (An upload that memory cannot hold is
+// RendererTest's.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -253,4 +254,19 @@ TEST_F(Gl11BehaviourTest, TexturesAlikeButForTheirLastTexelKeepTheirOwn) {
     EXPECT_EQ(ReadPixel(55, 15), (Pixel{0, 0, 255}));
     EXPECT_EQ(ReadPixel(75, 25), (Pixel{0, 255, 0}));
     EXPECT_EQ(ReadPixel(115, 25), (Pixel{255, 0, 0}));
+}
+
+// The point group restores the point size; the groups the renderer pushes leave it alone.
+TEST_F(Gl11BehaviourTest, ThePointGroupRestoresThePointSize) {
+    glPushAttrib(GL_POINT_BIT);
+    glPointSize(3.0f);
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIGHTING_BIT);
+    glPointSize(5.0f);
+    glPopAttrib();
+    GLfloat size = 0.0f;
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 5.0f);
+    glPopAttrib();
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(size, 1.0f);
 }

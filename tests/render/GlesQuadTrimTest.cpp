@@ -38,12 +38,13 @@ struct Sprite {
     double u0, v0, u1, v1;
     double degrees;
     bool isTransposed;
+    double pixelsPerTexel = 1.0;
 };
 
 // Where a texel coordinate of the sprite is drawn, in pixels.
 void PixelOf(const Sprite& sprite, double u, double v, double* x, double* y) {
     const double radians = sprite.degrees * 3.14159265358979 / 180.0;
-    const double along[2] = {u - sprite.u0, v - sprite.v0};
+    const double along[2] = {(u - sprite.u0) * sprite.pixelsPerTexel, (v - sprite.v0) * sprite.pixelsPerTexel};
     *x = 50.0 + std::cos(radians) * along[0] - std::sin(radians) * along[1];
     *y = 50.0 + std::sin(radians) * along[0] + std::cos(radians) * along[1];
 }
@@ -60,7 +61,7 @@ GlesVertex CornerOf(const Sprite& sprite, int width, int height, double a, doubl
 }
 
 std::vector<GlesVertex> QuadOf(const Sprite& sprite, int width, int height) {
-    static constexpr double CORNERS[6][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 0}, {1, 1}, {0, 1}};
+    static constexpr double CORNERS[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     std::vector<GlesVertex> quad;
     for (const auto& corner : CORNERS) quad.push_back(CornerOf(sprite, width, height, corner[0], corner[1]));
     return quad;
@@ -78,13 +79,16 @@ bool IsSame(const std::vector<GlesVertex>& a, const std::vector<GlesVertex>& b) 
 // Texels 4 to 7 across and 3 to 8 up show in an image of 12 x 12: turned any way, the quad
 // keeps from half a texel (and the rounding margin) before the first to one and a half after
 // the last, each corner drawn where the whole quad drew its texel.
+// Shrunk to a quarter, a pixel's rounding spans four times the texels.
 TEST(GlesQuadTrimTest, ACutQuadKeepsTheTexelsThatShowWhereTheyWereDrawn) {
     const std::vector<GLubyte> texels = ImageShowing(12, 12, {4, 3, 7, 8});
     const GlesAlphaMap alpha(texels.data(), 12, 12);
     const GlesSampling sampling = SamplingOf(alpha, 12, 12);
-    for (const double degrees : {0.0, 30.0, 90.0, 200.0}) {
+    for (const double degrees : {0.0, 30.0, 90.0, 200.0, -1.0}) {
         for (const bool isTransposed : {false, true}) {
-            const Sprite sprite = {1, 1, 11, 11, degrees, isTransposed};
+            const bool isShrunk = degrees < 0.0;
+            const Sprite sprite = {1, 1, 11, 11, isShrunk ? 30.0 : degrees, isTransposed, isShrunk ? 0.25 : 1.0};
+            const double margin = isShrunk ? 4.0 * MARGIN : MARGIN;
             std::vector<GlesVertex> quad = QuadOf(sprite, 12, 12);
             ASSERT_TRUE(GlesQuadTrim::Trim(sampling, VIEWPORT, quad.data()));
             double low[2] = {99, 99};
@@ -101,16 +105,16 @@ TEST(GlesQuadTrimTest, ACutQuadKeepsTheTexelsThatShowWhereTheyWereDrawn) {
                 EXPECT_NEAR((corner.x + 1.0) * 50.0, x, 1e-4) << degrees << " degrees";
                 EXPECT_NEAR((corner.y + 1.0) * 50.0, y, 1e-4) << degrees << " degrees";
             }
-            EXPECT_NEAR(low[0], 3.5 - MARGIN, 1e-5);
-            EXPECT_NEAR(low[1], 2.5 - MARGIN, 1e-5);
-            EXPECT_NEAR(high[0], 8.5 + MARGIN, 1e-5);
-            EXPECT_NEAR(high[1], 9.5 + MARGIN, 1e-5);
+            EXPECT_NEAR(low[0], 3.5 - margin, 1e-5);
+            EXPECT_NEAR(low[1], 2.5 - margin, 1e-5);
+            EXPECT_NEAR(high[0], 8.5 + margin, 1e-5);
+            EXPECT_NEAR(high[1], 9.5 + margin, 1e-5);
         }
     }
 }
 
-// Left whole: a quad whose image shows at its edge, one of several colours, one that is not a
-// parallelogram. Dropped: one whose texels are all transparent.
+// Left whole: a quad whose image shows at its edge, one of several colours, two that are not
+// parallelograms (a corner moved across, a corner moved up). Dropped: one whose texels are all transparent.
 TEST(GlesQuadTrimTest, QuadsThatCuttingCouldChangeAreLeftWholeAndThoseShowingNothingGo) {
     const std::vector<GLubyte> texels = ImageShowing(12, 12, {4, 3, 7, 8});
     const GlesAlphaMap alpha(texels.data(), 12, 12);
@@ -120,8 +124,9 @@ TEST(GlesQuadTrimTest, QuadsThatCuttingCouldChangeAreLeftWholeAndThoseShowingNot
     colours[1].red = 0.5f;
     std::vector<GlesVertex> kite = QuadOf({1, 1, 11, 11, 30, false}, 12, 12);
     kite[2].x += 0.01f;
-    kite[4].x += 0.01f;
-    for (const std::vector<GlesVertex>* quad : {&edge, &colours, &kite}) {
+    std::vector<GlesVertex> raised = QuadOf({1, 1, 11, 11, 30, false}, 12, 12);
+    raised[2].y += 0.01f;
+    for (const std::vector<GlesVertex>* quad : {&edge, &colours, &kite, &raised}) {
         std::vector<GlesVertex> cut = *quad;
         EXPECT_TRUE(GlesQuadTrim::Trim(sampling, VIEWPORT, cut.data()));
         EXPECT_TRUE(IsSame(cut, *quad));
@@ -164,4 +169,8 @@ TEST(GlesQuadTrimTest, TheAlphaMapFindsTheBoxOfTheTexelsThatShow) {
         EXPECT_EQ(seen.y1, expected.y1) << trial;
     }
     EXPECT_FALSE(alpha.IsClear({-1, 0, 0, 0}));
+    const std::vector<GLubyte> clear(4 * 2 * 4, 0);
+    const GlesAlphaMap clearMap(clear.data(), 4, 2);
+    EXPECT_TRUE(clearMap.IsClear({0, 0, 3, 1}));
+    EXPECT_FALSE(clearMap.IsClear({4, 0, 4, 0}));  // outside, a column past the last
 }

@@ -33,11 +33,14 @@ Mine* FirstInReachByWalk(const Vec2& point, float radius) {
 
 float Uniform(std::mt19937& random, float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); }
 
-// Cell corners, a third of them crowded into one corner of the level, and a few far outside it.
+// Cell corners, a third of them crowded into one corner of the level, and a few outside it on
+// one axis or both, some in the column or row just past the cells (x from 1056, y from 800).
 Vec2 RandomMinePlace(std::mt19937& random) {
-    const float odd[] = {-1.0f, -300.5f, 1024.0f, 1025.0f, 5000.0f, -1e9f, 1e30f, INF, NAN_};
+    const float odd[] = {-1.0f, -300.5f, 1024.0f, 1025.0f, 1060.0f, 810.0f, 5000.0f, -1e9f, 1e30f, INF, NAN_};
     const int kind = static_cast<int>(random() % 20);
-    if (kind == 0) return Vec2(odd[random() % 9], odd[random() % 9]);
+    if (kind == 0) return Vec2(odd[random() % 11], odd[random() % 11]);
+    if (kind == 1) return Vec2(odd[random() % 11], std::floor(Uniform(random, 0, 768)));
+    if (kind == 2) return Vec2(std::floor(Uniform(random, 0, 1024)), odd[random() % 11]);
     const float size = kind < 8 ? 129.0f : 1025.0f;
     return Vec2(std::floor(Uniform(random, 0, size)), std::floor(Uniform(random, 0, size * 0.75f)));
 }

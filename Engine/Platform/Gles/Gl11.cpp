@@ -29,6 +29,13 @@ std::size_t ImageBytes(GLsizei width, GLsizei height, int bits) {
     return (rowBytes + aligned - 1) / aligned * aligned * static_cast<std::size_t>(height > 0 ? height : 0);
 }
 
+// The subset keeps two-dimensional textures only.
+bool IsTexture2D(const char* call, GLenum target) {
+    if (target == GL_TEXTURE_2D) return true;
+    Context().Refuse(GL_INVALID_ENUM, "%s(0x%X): only GL_TEXTURE_2D is kept", call, target);
+    return false;
+}
+
 double Hash(const void* bytes, std::size_t count) {
     return bytes == nullptr ? 0.0 : GlesCallLog::Hash(bytes, count);
 }
@@ -69,7 +76,7 @@ void glClear(GLbitfield mask) {
 }
 void glDepthFunc(GLenum function) {
     Record("glDepthFunc", function);
-    Context().SetMode(GL_DEPTH_FUNC, function);
+    Context().DepthFunc(function);
 }
 void glLineWidth(GLfloat width) {
     Record("glLineWidth", width);
@@ -81,15 +88,15 @@ void glPointSize(GLfloat size) {
 }
 void glFrontFace(GLenum mode) {
     Record("glFrontFace", mode);
-    Context().SetMode(GL_FRONT_FACE, mode);
+    Context().FrontFace(mode);
 }
 void glCullFace(GLenum mode) {
     Record("glCullFace", mode);
-    Context().SetMode(GL_CULL_FACE_MODE, mode);
+    Context().CullFace(mode);
 }
 void glHint(GLenum target, GLenum mode) {
     Record("glHint", target, mode);
-    Context().SetMode(target, mode);
+    Context().Hint(target, mode);
 }
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
     Record("glViewport", x, y, width, height);
@@ -142,7 +149,7 @@ void glFlush() {
 }
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, GLvoid* pixels) {
     Record("glReadPixels", x, y, width, height, format, type);
-    Context().ReadPixels(x, y, width, height, format, pixels);
+    Context().ReadPixels(x, y, width, height, format, type, pixels);
 }
 
 void glMatrixMode(GLenum mode) {
@@ -176,7 +183,9 @@ void glRotatef(GLfloat degrees, GLfloat x, GLfloat y, GLfloat z) {
     Record("glRotatef", degrees, x, y, z);
     const double length = std::sqrt(static_cast<double>(x * x + y * y + z * z));
     if (length == 0.0) return;
-    const double radians = degrees * 3.14159265358979323846 / 180.0;
+    // The angle in single precision, as Mesa's desktop OpenGL takes its sine and cosine: a
+    // turned sprite's edge then falls on the same side of a pixel centre.
+    const auto radians = static_cast<float>(degrees * 3.14159265358979323846 / 180.0);
     const double c = std::cos(radians), s = std::sin(radians), d = 1.0 - c;
     const double u = x / length, v = y / length, w = z / length;
     const auto f = [](double value) { return static_cast<float>(value); };
@@ -225,10 +234,12 @@ void glGenTextures(GLsizei count, GLuint* names) {
 }
 void glBindTexture(GLenum target, GLuint name) {
     Record("glBindTexture", target, name);
+    if (!IsTexture2D("glBindTexture", target)) return;
     Context().BindTexture(name);
 }
 void glTexParameteri(GLenum target, GLenum name, GLint value) {
     Record("glTexParameteri", target, name, value);
+    if (!IsTexture2D("glTexParameteri", target)) return;
     Context().TexParameter(name, value);
 }
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
@@ -237,6 +248,11 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
         const int bits = (format == GL_RGBA || format == GL_BGRA_EXT) ? 32 : 24;
         Record("glTexImage2D", target, level, internalFormat, width, height, border, format, type,
                Hash(pixels, ImageBytes(width, height, bits)));
+    }
+    if (!IsTexture2D("glTexImage2D", target)) return;
+    if (level != 0 || border != 0) {
+        return Context().Refuse(GL_INVALID_VALUE, "glTexImage2D(level %d, border %d): one level without border only",
+                                level, border);
     }
     Context().TexImage(internalFormat, width, height, format, type, pixels);
 }
@@ -247,6 +263,7 @@ GLuint glGenLists(GLsizei range) {
 }
 void glNewList(GLuint list, GLenum mode) {
     Record("glNewList", list, mode);
+    if (mode != GL_COMPILE) return Context().Refuse(GL_INVALID_ENUM, "glNewList(%u, 0x%X): lists are compiled only", list, mode);
     Context().Lists().NewList(list);
 }
 void glEndList() {
@@ -261,7 +278,7 @@ void glCallLists(GLsizei count, GLenum type, const GLvoid* lists) {
     if (IsRecording()) {
         Record("glCallLists", count, type, Hash(lists, static_cast<std::size_t>(count > 0 ? count : 0)));
     }
-    Context().CallLists(count, static_cast<const GLubyte*>(lists));
+    Context().CallLists(count, type, static_cast<const GLubyte*>(lists));
 }
 void glRasterPos2f(GLfloat x, GLfloat y) {
     Record("glRasterPos2f", x, y);
@@ -277,7 +294,8 @@ void glBitmap(GLsizei width, GLsizei height, GLfloat xOrigin, GLfloat yOrigin, G
 
 void RecordCalls() { Context().CallLog().Start(); }
 std::string StopRecordingCalls() { return Context().CallLog().Stop(); }
-void SetBatching(bool isBatching) { Context().SetBatching(isBatching); }
+void SetFastPaths(unsigned on) { Context().SetFastPaths(on); }
+void SetStrict(bool isStrict) { Context().SetStrict(isStrict); }
 long DrawsIssued() { return Context().DrawsIssued(); }
 
 }  // namespace Gl11

@@ -6,6 +6,8 @@
 // library's functions of the same names; OpenGL.h brings them into the engine's scope.
 #include <string>
 
+#include "GlesFastPaths.h"
+
 typedef unsigned int GLenum;
 typedef unsigned char GLboolean;
 typedef unsigned int GLbitfield;
@@ -21,6 +23,9 @@ typedef double GLclampd;
 
 #ifndef GL_ALPHA_TEST
 #define GL_ALPHA_TEST 0x0BC0
+#endif
+#ifndef GL_ALWAYS
+#define GL_ALWAYS 0x0207
 #endif
 #ifndef GL_BACK
 #define GL_BACK 0x0405
@@ -61,11 +66,17 @@ typedef double GLclampd;
 #ifndef GL_COMPILE
 #define GL_COMPILE 0x1300
 #endif
+#ifndef GL_COMPILE_AND_EXECUTE
+#define GL_COMPILE_AND_EXECUTE 0x1301
+#endif
 #ifndef GL_CULL_FACE
 #define GL_CULL_FACE 0x0B44
 #endif
 #ifndef GL_CULL_FACE_MODE
 #define GL_CULL_FACE_MODE 0x0B45
+#endif
+#ifndef GL_CW
+#define GL_CW 0x0900
 #endif
 #ifndef GL_DEPTH_BUFFER_BIT
 #define GL_DEPTH_BUFFER_BIT 0x00000100
@@ -103,6 +114,12 @@ typedef double GLclampd;
 #ifndef GL_FOG_HINT
 #define GL_FOG_HINT 0x0C54
 #endif
+#ifndef GL_FRONT
+#define GL_FRONT 0x0404
+#endif
+#ifndef GL_FRONT_AND_BACK
+#define GL_FRONT_AND_BACK 0x0408
+#endif
 #ifndef GL_FRONT_FACE
 #define GL_FRONT_FACE 0x0B46
 #endif
@@ -115,11 +132,11 @@ typedef double GLclampd;
 #ifndef GL_INVALID_VALUE
 #define GL_INVALID_VALUE 0x0501
 #endif
-#ifndef GL_LESS
-#define GL_LESS 0x0201
-#endif
 #ifndef GL_LEQUAL
 #define GL_LEQUAL 0x0203
+#endif
+#ifndef GL_LESS
+#define GL_LESS 0x0201
 #endif
 #ifndef GL_LIGHTING
 #define GL_LIGHTING 0x0B50
@@ -163,6 +180,12 @@ typedef double GLclampd;
 #ifndef GL_NEAREST
 #define GL_NEAREST 0x2600
 #endif
+#ifndef GL_NEVER
+#define GL_NEVER 0x0200
+#endif
+#ifndef GL_NICEST
+#define GL_NICEST 0x1102
+#endif
 #ifndef GL_NO_ERROR
 #define GL_NO_ERROR 0
 #endif
@@ -183,6 +206,9 @@ typedef double GLclampd;
 #endif
 #ifndef GL_PERSPECTIVE_CORRECTION_HINT
 #define GL_PERSPECTIVE_CORRECTION_HINT 0x0C50
+#endif
+#ifndef GL_POINT_BIT
+#define GL_POINT_BIT 0x00000002
 #endif
 #ifndef GL_POINT_SIZE
 #define GL_POINT_SIZE 0x0B11
@@ -217,14 +243,17 @@ typedef double GLclampd;
 #ifndef GL_QUADS
 #define GL_QUADS 0x0007
 #endif
+#ifndef GL_REPEAT
+#define GL_REPEAT 0x2901
+#endif
 #ifndef GL_RGB
 #define GL_RGB 0x1907
 #endif
-#ifndef GL_RGBA
-#define GL_RGBA 0x1908
-#endif
 #ifndef GL_RGB8
 #define GL_RGB8 0x8051
+#endif
+#ifndef GL_RGBA
+#define GL_RGBA 0x1908
 #endif
 #ifndef GL_RGBA8
 #define GL_RGBA8 0x8058
@@ -249,6 +278,9 @@ typedef double GLclampd;
 #endif
 #ifndef GL_STENCIL_TEST
 #define GL_STENCIL_TEST 0x0B90
+#endif
+#ifndef GL_TEXTURE
+#define GL_TEXTURE 0x1702
 #endif
 #ifndef GL_TEXTURE_2D
 #define GL_TEXTURE_2D 0x0DE1
@@ -364,7 +396,12 @@ void glBitmap(GLsizei width, GLsizei height, GLfloat xOrigin, GLfloat yOrigin, G
 // see of the subset.
 void RecordCalls();                 // starts recording the calls received, afresh
 std::string StopRecordingCalls();   // the calls since RecordCalls, one a line
-void SetBatching(bool isBatching);  // off: each glEnd draws at once, as the engine's calls come
+// The fast paths that are on, as GlesFastPaths' bits (all, unless a test says otherwise);
+// without GlesFastPaths::BATCHING each glEnd draws at once, as the engine's calls come.
+void SetFastPaths(unsigned on);
+// Strict: a call, enum or value the subset does not carry out as OpenGL 1.1 would is a fatal
+// error naming it, not only OpenGL's error flag. So from the start where NDEBUG is not defined.
+void SetStrict(bool isStrict);
 long DrawsIssued();                 // ES draws made so far
 
 }  // namespace Gl11

@@ -20,6 +20,9 @@ public:
     void Flush(GlesProgram& program);
 
 private:
+    bool _IsBlendingLeftOff() const;
+    bool _IsModulationByWhite() const;
+
     GlesDrawState _state;
     std::vector<GlesVertex> _vertices;
     bool _isEveryAlphaOne;

@@ -22,6 +22,7 @@ public:
     GLuint GenLists(int range);
     void NewList(GLuint list);
     void EndList();
+    bool IsCompiling() const { return _compiling != 0; }
     void SetListBase(GLuint base) { _listBase = base; }
     // Glyphs are drawn with the blending of `state`.
     void CallLists(int count, const GLubyte* lists, GlesBatch& batch, GlesProgram& program, const GLint viewport[4],

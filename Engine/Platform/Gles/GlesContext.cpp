@@ -1,29 +1,35 @@
 #include "GlesContext.h"
 
 #include <cmath>
+#include <cstdarg>
+
+#include "Engine/AssertionFailure.h"
 
 #include "Gl11.h"
+#include "GlesFastPaths.h"
 #include "GlesQuadTrim.h"
 
 namespace {
 
-// The capabilities the engine switches, in the order of ServerState::enables; those that
-// ES 2 has too are passed on, except blending, which each batch sets for itself.
+// The capabilities of OpenGL 1.1's fixed pipeline, in the order of ServerState::enables: those
+// that ES 2 has too are passed on; blending (which each batch sets for itself) and texturing are
+// carried out by the programs; the rest may only stay off, as they start.
+enum class Carried { BY_ES2, BY_PROGRAMS, NOT };
 struct Capability {
     GLenum name;
-    bool isInEs2;
+    Carried carried;
     GLbitfield groups;  // besides GL_ENABLE_BIT
 };
 constexpr Capability KNOWN_CAPABILITIES[] = {
-    {GL_ALPHA_TEST, false, GL_COLOR_BUFFER_BIT}, {GL_BLEND, false, GL_COLOR_BUFFER_BIT},
-    {GL_CULL_FACE, true, 0},                     {GL_DEPTH_TEST, true, 0},
-    {GL_DITHER, true, GL_COLOR_BUFFER_BIT},      {GL_FOG, false, 0},
-    {GL_LIGHTING, false, GL_LIGHTING_BIT},       {GL_LINE_SMOOTH, false, 0},
-    {GL_LINE_STIPPLE, false, 0},                 {GL_POINT_SMOOTH, false, 0},
-    {GL_POLYGON_OFFSET_FILL, true, 0},           {GL_POLYGON_OFFSET_LINE, false, 0},
-    {GL_POLYGON_OFFSET_POINT, false, 0},         {GL_POLYGON_SMOOTH, false, 0},
-    {GL_POLYGON_STIPPLE, false, 0},              {GL_SCISSOR_TEST, true, 0},
-    {GL_STENCIL_TEST, true, 0},                  {GL_TEXTURE_2D, false, 0}};
+    {GL_ALPHA_TEST, Carried::NOT, GL_COLOR_BUFFER_BIT},  {GL_BLEND, Carried::BY_PROGRAMS, GL_COLOR_BUFFER_BIT},
+    {GL_CULL_FACE, Carried::BY_ES2, 0},                  {GL_DEPTH_TEST, Carried::BY_ES2, 0},
+    {GL_DITHER, Carried::BY_ES2, GL_COLOR_BUFFER_BIT},   {GL_FOG, Carried::NOT, 0},
+    {GL_LIGHTING, Carried::NOT, GL_LIGHTING_BIT},        {GL_LINE_SMOOTH, Carried::NOT, 0},
+    {GL_LINE_STIPPLE, Carried::NOT, 0},                  {GL_POINT_SMOOTH, Carried::NOT, 0},
+    {GL_POLYGON_OFFSET_FILL, Carried::BY_ES2, 0},        {GL_POLYGON_OFFSET_LINE, Carried::NOT, 0},
+    {GL_POLYGON_OFFSET_POINT, Carried::NOT, 0},          {GL_POLYGON_SMOOTH, Carried::NOT, 0},
+    {GL_POLYGON_STIPPLE, Carried::NOT, 0},               {GL_SCISSOR_TEST, Carried::BY_ES2, 0},
+    {GL_STENCIL_TEST, Carried::BY_ES2, 0},               {GL_TEXTURE_2D, Carried::BY_PROGRAMS, 0}};
 constexpr int DITHER_INDEX = 4;
 
 constexpr GLenum HINTS[] = {GL_FOG_HINT, GL_LINE_SMOOTH_HINT, GL_PERSPECTIVE_CORRECTION_HINT, GL_POINT_SMOOTH_HINT,
@@ -90,6 +96,11 @@ GlesContext::GlesContext()
       _viewport{0, 0, 0, 0},
       _isViewportKnown(false),
       _error(GL_NO_ERROR),
+#ifdef NDEBUG
+      _isStrict(false),
+#else
+      _isStrict(true),
+#endif
       _matrixMode(GL_MODELVIEW),
       _primitive(0),
       _vertexCount(-1),
@@ -100,7 +111,7 @@ GlesContext::GlesContext()
       _lastVertex(),
       _color{1, 1, 1, 1},
       _texCoord{0, 0},
-      _isBatching(true) {
+      _isColorPerVertex(false) {
     _state.enables[DITHER_INDEX] = true;
     _state.blendSource = GL_ONE;
     _state.blendDestination = GL_ZERO;
@@ -110,11 +121,15 @@ GlesContext::GlesContext()
 
 void GlesContext::SetEnabled(GLenum capability, bool isEnabled) {
     const int index = CapabilityIndex(capability);
-    if (index < 0) return SetError(GL_INVALID_ENUM);
+    if (index < 0) return Refuse(GL_INVALID_ENUM, "%s(0x%X): no such capability", isEnabled ? "glEnable" : "glDisable",
+                                 capability);
+    if (isEnabled && KNOWN_CAPABILITIES[index].carried == Carried::NOT) {
+        return Refuse(GL_INVALID_ENUM, "glEnable(0x%X): the capability is not carried out", capability);
+    }
     bool& enable = _state.enables[static_cast<std::size_t>(index)];
     if (enable == isEnabled) return;
     enable = isEnabled;
-    if (!KNOWN_CAPABILITIES[index].isInEs2) return;
+    if (KNOWN_CAPABILITIES[index].carried != Carried::BY_ES2) return;
     Flush();
     if ((capability == GL_DEPTH_TEST || capability == GL_SCISSOR_TEST) && isEnabled) _ClearPendingDepth();
     if (isEnabled) {
@@ -141,25 +156,39 @@ void GlesContext::ClearColor(const std::array<float, 4>& color) {
 
 void GlesContext::ClearDepth(float depth) { _clearDepth = Clamped(depth); }
 
-void GlesContext::SetMode(GLenum name, GLenum value) {
-    const int hint = HintIndex(name);
-    if (hint >= 0) {
-        _hints[static_cast<std::size_t>(hint)] = value;
-        return;
+// Hints change no pixel here: they are kept for reading back.
+void GlesContext::Hint(GLenum target, GLenum mode) {
+    const int hint = HintIndex(target);
+    if (hint < 0) return Refuse(GL_INVALID_ENUM, "glHint(0x%X, 0x%X): no such hint", target, mode);
+    if (mode != GL_FASTEST && mode != GL_NICEST && mode != DONT_CARE) {
+        return Refuse(GL_INVALID_ENUM, "glHint(0x%X, 0x%X): no such mode", target, mode);
+    }
+    _hints[static_cast<std::size_t>(hint)] = mode;
+}
+
+void GlesContext::DepthFunc(GLenum function) {
+    if (function < GL_NEVER || function > GL_ALWAYS) {
+        return Refuse(GL_INVALID_ENUM, "glDepthFunc(0x%X): no such function", function);
     }
     Flush();
-    if (name == GL_DEPTH_FUNC) {
-        _depthFunction = value;
-        ::glDepthFunc(value);
-    } else if (name == GL_FRONT_FACE) {
-        _frontFace = value;
-        ::glFrontFace(value);
-    } else if (name == GL_CULL_FACE_MODE) {
-        _cullFace = value;
-        ::glCullFace(value);
-    } else {
-        SetError(GL_INVALID_ENUM);
+    _depthFunction = function;
+    ::glDepthFunc(function);
+}
+
+void GlesContext::FrontFace(GLenum mode) {
+    if (mode != GL_CW && mode != GL_CCW) return Refuse(GL_INVALID_ENUM, "glFrontFace(0x%X): no such mode", mode);
+    Flush();
+    _frontFace = mode;
+    ::glFrontFace(mode);
+}
+
+void GlesContext::CullFace(GLenum mode) {
+    if (mode != GL_FRONT && mode != GL_BACK && mode != GL_FRONT_AND_BACK) {
+        return Refuse(GL_INVALID_ENUM, "glCullFace(0x%X): no such mode", mode);
     }
+    Flush();
+    _cullFace = mode;
+    ::glCullFace(mode);
 }
 
 void GlesContext::LineWidth(float width) {
@@ -185,7 +214,12 @@ void GlesContext::Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
     ::glViewport(x, y, width, height);
 }
 
+// The groups the engine pushes, and the point size's.
 void GlesContext::PushAttrib(GLbitfield mask) {
+    constexpr GLbitfield KEPT = GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_LIGHTING_BIT | GL_POINT_BIT;
+    if ((mask & ~KEPT) != 0) {
+        return Refuse(GL_INVALID_VALUE, "glPushAttrib(0x%X): the groups 0x%X are not kept", mask, mask & ~KEPT);
+    }
     if (_savedCount == ATTRIBUTE_DEPTH) return SetError(GL_STACK_OVERFLOW);
     _savedStates[static_cast<std::size_t>(_savedCount++)] = SavedState{mask, _state};
 }
@@ -206,6 +240,7 @@ void GlesContext::_Apply(const ServerState& state, GLbitfield mask) {
         ClearColor(state.clearColor);
     }
     if (mask & GL_LIGHTING_BIT) _state.shadeModel = state.shadeModel;
+    if (mask & GL_POINT_BIT) _state.pointSize = state.pointSize;
 }
 
 void GlesContext::PushClientAttrib() {
@@ -226,8 +261,12 @@ void GlesContext::PixelStore(GLenum name, GLint value) {
         _pixelStore.unpackLsbFirst = value != 0;
         return;
     }
-    if (name != GL_UNPACK_ALIGNMENT && name != GL_PACK_ALIGNMENT) return SetError(GL_INVALID_ENUM);
-    if (value != 1 && value != 2 && value != 4 && value != 8) return SetError(GL_INVALID_VALUE);
+    if (name != GL_UNPACK_ALIGNMENT && name != GL_PACK_ALIGNMENT) {
+        return Refuse(GL_INVALID_ENUM, "glPixelStorei(0x%X, %d): the parameter is not kept", name, value);
+    }
+    if (value != 1 && value != 2 && value != 4 && value != 8) {
+        return Refuse(GL_INVALID_VALUE, "glPixelStorei(0x%X, %d): no such alignment", name, value);
+    }
     (name == GL_UNPACK_ALIGNMENT ? _pixelStore.unpackAlignment : _pixelStore.packAlignment) = value;
     ::glPixelStorei(name, value);
 }
@@ -274,6 +313,17 @@ void GlesContext::SetError(GLenum error) {
     if (_error == GL_NO_ERROR) _error = error;
 }
 
+void GlesContext::Refuse(GLenum error, const char* format, ...) {
+    SetError(error);
+    if (!_isStrict) return;
+    char call[256];
+    std::va_list arguments;
+    va_start(arguments, format);
+    FormatStringV(call, sizeof(call), format, arguments);
+    va_end(arguments);
+    FATAL_ERROR("Our OpenGL 1.1 does not carry out %s (error 0x%X)\n", call, error);
+}
+
 GLenum GlesContext::TakeError() {
     const GLenum error = _error;
     _error = GL_NO_ERROR;
@@ -281,7 +331,12 @@ GLenum GlesContext::TakeError() {
 }
 
 // ES 2 reads RGBA only: three-byte pixels are packed from it.
-void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels) {
+void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                             GLvoid* pixels) {
+    if ((format != GL_RGB && format != GL_RGBA) || type != GL_UNSIGNED_BYTE) {
+        return Refuse(GL_INVALID_ENUM, "glReadPixels(format 0x%X, type 0x%X): only bytes of RGB or RGBA are read", format,
+                      type);
+    }
     Flush();
     if (format != GL_RGB) return ::glReadPixels(x, y, width, height, format, GL_UNSIGNED_BYTE, pixels);
     std::vector<GLubyte> rgba(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
@@ -300,6 +355,13 @@ void GlesContext::ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GL
     }
 }
 
+void GlesContext::MatrixMode(GLenum mode) {
+    if (mode != GL_MODELVIEW && mode != GL_PROJECTION) {
+        return Refuse(GL_INVALID_ENUM, "glMatrixMode(0x%X): only the model-view and projection stacks are kept", mode);
+    }
+    _matrixMode = mode;
+}
+
 GlesMatrixStack& GlesContext::Matrices() { return _matrixMode == GL_PROJECTION ? _projection : _modelView; }
 
 void GlesContext::PushMatrix() {
@@ -311,9 +373,15 @@ void GlesContext::PopMatrix() {
 }
 
 // Nothing reads or writes the depth buffer while the depth test is off, so a depth clear
-// then waits until the test is switched on, and the next such clear replaces it.
+// then waits until the test is switched on, and the next such clear replaces it. A scissor
+// box would limit the clear to itself, so a clear under one is made at once.
+bool GlesContext::_IsDepthClearDeferred() const {
+    return GlesFastPaths::IsOn(GlesFastPaths::DEFERRED_DEPTH_CLEAR) && !IsEnabled(GL_DEPTH_TEST) &&
+           !IsEnabled(GL_SCISSOR_TEST);
+}
+
 void GlesContext::Clear(GLbitfield mask) {
-    if ((mask & GL_DEPTH_BUFFER_BIT) != 0 && !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_SCISSOR_TEST)) {
+    if ((mask & GL_DEPTH_BUFFER_BIT) != 0 && _IsDepthClearDeferred()) {
         _pendingDepthClear = _clearDepth;
         mask &= ~static_cast<GLbitfield>(GL_DEPTH_BUFFER_BIT);
     }
@@ -334,11 +402,15 @@ void GlesContext::Flush() { _batch.Flush(_program); }
 
 void GlesContext::Begin(GLenum mode) {
     if (_vertexCount >= 0) return SetError(GL_INVALID_OPERATION);
-    if (mode != GL_QUADS && mode != GL_LINE_LOOP) return SetError(GL_INVALID_ENUM);
+    if (mode != GL_QUADS && mode != GL_LINE_LOOP) {
+        return Refuse(GL_INVALID_ENUM, "glBegin(0x%X): only quads and line loops are drawn", mode);
+    }
     _primitive = mode;
     _vertexCount = 0;
+    _isColorPerVertex = false;
     _transform = _Transform();
     _primitiveState = _DrawState(mode == GL_QUADS ? GL_TRIANGLES : GL_LINES);
+    _RefuseSamplingNotCarriedOut(_primitiveState);
 }
 
 void GlesContext::Vertex(float x, float y) {
@@ -365,6 +437,7 @@ void GlesContext::TexCoord(float s, float t) {
 }
 
 void GlesContext::Color(const float color[4]) {
+    _isColorPerVertex = _isColorPerVertex || _vertexCount >= 0;
     for (int i = 0; i < 4; ++i) _color[i] = color[i];
 }
 
@@ -373,26 +446,27 @@ void GlesContext::End() {
     if (_vertexCount < 0) return SetError(GL_INVALID_OPERATION);
     if (_primitive == GL_LINE_LOOP && _vertexCount >= 2) _AddSegment(_lastVertex, _firstVertex);
     _vertexCount = -1;
-    if (!_isBatching) Flush();
+    _FlushUnlessBatching();
 }
 
-void GlesContext::SetBatching(bool isBatching) {
+void GlesContext::SetFastPaths(unsigned on) {
     Flush();
-    _isBatching = isBatching;
+    GlesFastPaths::Set(on);
+}
+
+void GlesContext::_FlushUnlessBatching() {
+    if (!GlesFastPaths::IsOn(GlesFastPaths::BATCHING)) Flush();
 }
 
 // Each quad as two triangles; flat shading colours a quad with its last vertex's colour.
 void GlesContext::_AddQuadCorner(const GlesVertex& vertex) {
-    static constexpr int CORNERS[6] = {0, 1, 2, 0, 2, 3};
     const int corner = _vertexCount % 4;
     _quad[static_cast<std::size_t>(corner)] = vertex;
     if (corner != 3) return;
-    GlesVertex triangles[6];
-    for (int i = 0; i < 6; ++i) {
-        triangles[i] = _quad[static_cast<std::size_t>(CORNERS[i])];
-        if (_state.shadeModel == GL_FLAT) CopyColor(vertex, &triangles[i]);
+    if (_state.shadeModel == GL_FLAT) {
+        for (GlesVertex& each : _quad) CopyColor(vertex, &each);
     }
-    _AddPrimitive(triangles, 6);
+    _AddPrimitive(_quad.data(), 4);
 }
 
 // A loop's segments as separate lines; flat shading colours each with the colour of the
@@ -406,29 +480,46 @@ void GlesContext::_AddSegment(const GlesVertex& from, const GlesVertex& to) {
 // A clamped, linearly filtered texture whose coordinates stay inside the image needs no
 // wrapping per fragment: the coordinates are mapped into the bordered image here. Where each
 // pixel centre falls on a texel centre, linear filtering takes that texel whole, which
-// nearest filtering does for less. A quad (six vertices) is then cut to the texels that show.
+// nearest filtering does for less. A quad (four corners) is then cut to the texels that show,
+// and goes to the batch as two triangles.
 void GlesContext::_AddPrimitive(GlesVertex* vertices, int count) {
     GlesDrawState state = _primitiveState;
     GlesSampling& sampling = state.sampling;
-    if (state.texturing == GlesTexturing::MODULATE_WRAPPED && !sampling.isNearest && sampling.wrapS == GL_CLAMP &&
-        sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count)) {
+    const int* triangles = count == 4 && _IsOnClippingPath(vertices) ? CLIPPING_PATH_QUAD_TRIANGLES : QUAD_TRIANGLES;
+    if (_IsMappable(state, vertices, count)) {
         state.texturing = GlesTexturing::MODULATE;
         sampling.isNearest = _IsTexelPerPixel(vertices, count, sampling);
         for (int i = 0; i < count; ++i) {
             vertices[i].s = sampling.MappedS(vertices[i].s);
             vertices[i].t = sampling.MappedT(vertices[i].t);
         }
-        if (count == 6 && _IsTrimmable(state) && !GlesQuadTrim::Trim(sampling, _Viewport(), vertices)) return;
+        if (count == 4 && _IsTrimmable(state) && !GlesQuadTrim::Trim(sampling, _Viewport(), vertices)) return;
     }
     _batch.Start(state, _program);
-    for (int i = 0; i < count; ++i) _batch.Add(vertices[i]);
+    if (count == 2) {
+        _batch.Add(vertices[0]);
+        _batch.Add(vertices[1]);
+        return;
+    }
+    for (int i = 0; i < 6; ++i) _batch.Add(vertices[triangles[i]]);
+}
+
+// GL_CLAMP under linear filtering, with every coordinate inside the image: the ES sampler's own
+// clamping and filtering of the bordered image gives OpenGL 1.1's texels, so the coordinates
+// can be mapped into it per vertex and the fragments spared the wrapping.
+bool GlesContext::_IsMappable(const GlesDrawState& state, const GlesVertex* vertices, int count) const {
+    const GlesSampling& sampling = state.sampling;
+    return GlesFastPaths::IsOn(GlesFastPaths::MAPPED_COORDINATES) &&
+           state.texturing == GlesTexturing::MODULATE_WRAPPED && !sampling.isNearest && sampling.wrapS == GL_CLAMP &&
+           sampling.wrapT == GL_CLAMP && AreInsideImage(vertices, count);
 }
 
 // Texel centres on pixel centres: in window coordinates every vertex lies a whole number of
 // pixels (to within a rounding error far from any pixel centre) from its texel coordinates,
-// the same number for all of them.
+// the same number for all of them; linear filtering then takes each texel whole.
 bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const {
     constexpr float ROUNDING = 1.0f / 1024.0f;
+    if (!GlesFastPaths::IsOn(GlesFastPaths::NEAREST)) return false;
     float offsets[2] = {0.0f, 0.0f};
     for (int i = 0; i < count; ++i) {
         const GlesVertex& vertex = vertices[i];
@@ -445,9 +536,37 @@ bool GlesContext::_IsTexelPerPixel(const GlesVertex* vertices, int count, const 
     return true;
 }
 
-// A fragment of alpha 0 changes no pixel: it is blended away, and tested against nothing.
+// A fragment of alpha 0 changes no pixel under GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA: it is
+// blended away, and with no depth or stencil test it is tested against nothing.
 bool GlesContext::_IsTrimmable(const GlesDrawState& state) const {
-    return state.IsAlphaBlended() && !IsEnabled(GL_DEPTH_TEST) && !IsEnabled(GL_STENCIL_TEST);
+    return GlesFastPaths::IsOn(GlesFastPaths::CUT_QUADS) && state.IsAlphaBlended() && !IsEnabled(GL_DEPTH_TEST) &&
+           !IsEnabled(GL_STENCIL_TEST);
+}
+
+// The wrapping program blends a repeated image's seam with its border under linear filtering,
+// and filters with the magnifying filter alone.
+void GlesContext::_RefuseSamplingNotCarriedOut(const GlesDrawState& state) {
+    if (state.texturing == GlesTexturing::NONE) return;
+    const GlesSampling& sampling = state.sampling;
+    if (!sampling.isNearest && (sampling.wrapS == GL_REPEAT || sampling.wrapT == GL_REPEAT)) {
+        return Refuse(GL_INVALID_OPERATION, "glBegin with texture %u: GL_REPEAT under linear filtering",
+                      _textures.Bound());
+    }
+    if (!_textures.AreFiltersAlike()) {
+        Refuse(GL_INVALID_OPERATION, "glBegin with texture %u: minifying and magnifying filters differ",
+               _textures.Bound());
+    }
+}
+
+// Where Mesa's desktop OpenGL would draw the quad through its clipping path, which splits it
+// otherwise (see CLIPPING_PATH_QUAD_TRIANGLES).
+bool GlesContext::_IsOnClippingPath(const GlesVertex corners[4]) const {
+    if (_state.shadeModel == GL_FLAT && _isColorPerVertex) return true;
+    for (int i = 0; i < 4; ++i) {
+        const GlesVertex& c = corners[i];
+        if (std::fabs(c.x) > c.w || std::fabs(c.y) > c.w || std::fabs(c.z) > c.w) return true;
+    }
+    return false;
 }
 
 GlesMatrixStack::Matrix GlesContext::_Transform() const {
@@ -466,7 +585,7 @@ GlesDrawState GlesContext::_DrawState(GLenum mode) const {
 
 void GlesContext::TexParameter(GLenum name, GLint value) {
     const GLenum error = _textures.SetParameter(name, value);
-    if (error != GL_NO_ERROR) SetError(error);
+    if (error != GL_NO_ERROR) Refuse(error, "glTexParameteri(0x%X, 0x%X)", name, value);
 }
 
 void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, GLenum format, GLenum type,
@@ -474,12 +593,19 @@ void GlesContext::TexImage(GLint internalFormat, GLsizei width, GLsizei height, 
     Flush();
     const GLenum error =
         _textures.Upload(internalFormat, width, height, format, type, pixels, _pixelStore.unpackAlignment, _program);
-    if (error != GL_NO_ERROR) SetError(error);
+    if (error == GL_OUT_OF_MEMORY) return SetError(error);
+    if (error != GL_NO_ERROR) {
+        Refuse(error, "glTexImage2D(internal format 0x%X, %d x %d, format 0x%X, type 0x%X)", internalFormat, width,
+               height, format, type);
+    }
 }
 
-void GlesContext::CallLists(GLsizei count, const GLubyte* lists) {
+// Bitmaps are drawn as triangles, which ES would cull; OpenGL 1.1 culls no bitmap.
+void GlesContext::CallLists(GLsizei count, GLenum type, const GLubyte* lists) {
+    if (type != GL_UNSIGNED_BYTE) return Refuse(GL_INVALID_ENUM, "glCallLists(%d, 0x%X): only byte names", count, type);
+    if (IsEnabled(GL_CULL_FACE)) return Refuse(GL_INVALID_OPERATION, "glCallLists with GL_CULL_FACE on");
     _lists.CallLists(count, lists, _batch, _program, _Viewport(), _DrawState(GL_TRIANGLES));
-    if (!_isBatching) Flush();
+    _FlushUnlessBatching();
 }
 
 void GlesContext::RasterPos(float x, float y) {
@@ -492,7 +618,10 @@ void GlesContext::RasterPos(float x, float y) {
 
 void GlesContext::Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
                          const GLubyte* bits) {
+    if (!_lists.IsCompiling() && IsEnabled(GL_CULL_FACE)) {
+        return Refuse(GL_INVALID_OPERATION, "glBitmap with GL_CULL_FACE on");
+    }
     _lists.Bitmap(width, height, xOrigin, yOrigin, xMove, yMove, bits, _pixelStore, _batch, _program, _Viewport(),
                   _DrawState(GL_TRIANGLES));
-    if (!_isBatching) Flush();
+    _FlushUnlessBatching();
 }

@@ -29,7 +29,10 @@ public:
     void BlendFunc(GLenum source, GLenum destination);
     void ClearColor(const std::array<float, 4>& color);
     void ClearDepth(float depth);
-    void SetMode(GLenum name, GLenum value);  // depth function, front face, cull face, hints
+    void Hint(GLenum target, GLenum mode);
+    void DepthFunc(GLenum function);
+    void FrontFace(GLenum mode);
+    void CullFace(GLenum mode);
     void LineWidth(float width);
     void PointSize(float size) { _state.pointSize = size; }
     void Viewport(GLint x, GLint y, GLsizei width, GLsizei height);
@@ -41,12 +44,18 @@ public:
     bool GetIntegers(GLenum name, GLint* values) const;  // false: ask ES 2
     bool GetFloats(GLenum name, GLfloat* values) const;
     void SetError(GLenum error);
+    // The one way out for a call, enum or value that the subset does not carry out as OpenGL
+    // 1.1 would: it sets `error`, as OpenGL sets it for what it does not know, and where the
+    // subset is strict (builds without NDEBUG, and tests that ask) it ends the program through
+    // the engine's fatal report, naming the call and the value (printf's `format`).
+    void Refuse(GLenum error, const char* format, ...) __attribute__((format(printf, 3, 4)));
+    void SetStrict(bool isStrict) { _isStrict = isStrict; }
     GLenum TakeError();
-    void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLvoid* pixels);
+    void ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, GLvoid* pixels);
     void Clear(GLbitfield mask);
     void Flush();  // draws what is batched
 
-    void MatrixMode(GLenum mode) { _matrixMode = mode; }
+    void MatrixMode(GLenum mode);
     GlesMatrixStack& Matrices();  // the stack that glMatrixMode chose
     void PushMatrix();
     void PopMatrix();
@@ -65,9 +74,9 @@ public:
 
     GlesBitmapLists& Lists() { return _lists; }
     GlesCallLog& CallLog() { return _callLog; }
-    void SetBatching(bool isBatching);
+    void SetFastPaths(unsigned on);  // GlesFastPaths' bits
     long DrawsIssued() const { return _program.DrawsIssued(); }
-    void CallLists(GLsizei count, const GLubyte* lists);
+    void CallLists(GLsizei count, GLenum type, const GLubyte* lists);
     void RasterPos(float x, float y);
     void Bitmap(GLsizei width, GLsizei height, float xOrigin, float yOrigin, float xMove, float yMove,
                 const GLubyte* bits);
@@ -98,6 +107,11 @@ private:
     void _AddQuadCorner(const GlesVertex& vertex);
     void _AddSegment(const GlesVertex& from, const GlesVertex& to);
     void _AddPrimitive(GlesVertex* vertices, int count);
+    void _FlushUnlessBatching();
+    void _RefuseSamplingNotCarriedOut(const GlesDrawState& state);
+    bool _IsOnClippingPath(const GlesVertex corners[4]) const;
+    bool _IsDepthClearDeferred() const;
+    bool _IsMappable(const GlesDrawState& state, const GlesVertex* vertices, int count) const;
     bool _IsTexelPerPixel(const GlesVertex* vertices, int count, const GlesSampling& sampling) const;
     bool _IsTrimmable(const GlesDrawState& state) const;
 
@@ -117,6 +131,7 @@ private:
     mutable GLint _viewport[4];
     mutable bool _isViewportKnown;
     GLenum _error;
+    bool _isStrict;
 
     GLenum _matrixMode;
     GlesMatrixStack _modelView;
@@ -130,11 +145,11 @@ private:
     GlesVertex _firstVertex, _lastVertex;  // of a line loop
     float _color[4];
     float _texCoord[2];
+    bool _isColorPerVertex;  // a colour given inside this glBegin/glEnd
 
     GlesTextures _textures;
     GlesProgram _program;
     GlesBatch _batch;
     GlesBitmapLists _lists;
     GlesCallLog _callLog;
-    bool _isBatching;
 };

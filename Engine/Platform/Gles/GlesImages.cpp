@@ -7,6 +7,8 @@
 #include <new>
 #include <utility>
 
+#include "GlesFastPaths.h"
+
 namespace {
 
 constexpr GLenum BGR = 0x80E0;
@@ -152,7 +154,7 @@ void GlesImages::_Put(const GlesPlacement& placement, int firstRow, int width, i
 // (each mine's strip) costs no copy, and another image is left at its first different texel.
 // An upload without pixels is given an image of its own, as is a picture too big for a page.
 GlesImages::Image* GlesImages::_Twin(const GlesUpload& upload, const GlesPixelLayout& layout) {
-    if (upload.pixels == nullptr) return nullptr;
+    if (upload.pixels == nullptr || !GlesFastPaths::IsOn(GlesFastPaths::TWINS)) return nullptr;
     for (Image& image : _images) {
         if (image.texels != nullptr && image.width == upload.width + 2 * BORDER &&
             image.height == upload.height + 2 * BORDER && _IsImageOf(image, upload, layout)) {

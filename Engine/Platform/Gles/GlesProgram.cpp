@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "Engine/AssertionFailure.h"
+
 namespace {
 
 enum Attribute : GLuint { POSITION = 0, TEX_COORD = 1, COLOR = 2 };
@@ -24,8 +26,8 @@ void main() {
 )";
 
 // TEXTURING is the GlesTexturing the program is built for. Wrap modes: 0 GL_CLAMP,
-// 1 GL_CLAMP_TO_EDGE, 2 GL_REPEAT; under linear filtering a repeated image's seam blends with
-// the border rather than the opposite edge (the engine never repeats).
+// 1 GL_CLAMP_TO_EDGE, 2 GL_REPEAT, which is drawn under nearest filtering only (the subset
+// refuses it under linear filtering, whose seam would blend with the border).
 const char* const FRAGMENT_SHADER = R"(
 #ifdef GL_FRAGMENT_PRECISION_HIGH
 precision highp float;
@@ -68,12 +70,30 @@ void main() {
 }
 )";
 
+// A shader the driver does not take leaves nothing to draw with: fatal, with the driver's log.
 GLuint Compile(GLenum kind, const char* prefix, const char* source) {
     const GLuint shader = ::glCreateShader(kind);
     const char* const sources[2] = {prefix, source};
     ::glShaderSource(shader, 2, sources, nullptr);
     ::glCompileShader(shader);
+    GLint isCompiled = GL_FALSE;
+    ::glGetShaderiv(shader, GL_COMPILE_STATUS, &isCompiled);
+    if (isCompiled != GL_TRUE) {
+        char log[1024] = "";
+        ::glGetShaderInfoLog(shader, sizeof(log), nullptr, log);
+        FATAL_ERROR("The OpenGL ES driver did not compile a shader of our OpenGL 1.1 (%s): %s\n", prefix, log);
+    }
     return shader;
+}
+
+void Link(GLuint program) {
+    ::glLinkProgram(program);
+    GLint isLinked = GL_FALSE;
+    ::glGetProgramiv(program, GL_LINK_STATUS, &isLinked);
+    if (isLinked == GL_TRUE) return;
+    char log[1024] = "";
+    ::glGetProgramInfoLog(program, sizeof(log), nullptr, log);
+    FATAL_ERROR("The OpenGL ES driver did not link a program of our OpenGL 1.1: %s\n", log);
 }
 
 float WrapMode(GLenum wrap) {
@@ -82,30 +102,6 @@ float WrapMode(GLenum wrap) {
 }
 
 }  // namespace
-
-bool GlesSampling::operator==(const GlesSampling& other) const {
-    return image == other.image && width == other.width && height == other.height && border == other.border &&
-           x == other.x && y == other.y && wrapS == other.wrapS && wrapT == other.wrapT &&
-           isNearest == other.isNearest && isOpaque == other.isOpaque;
-}
-
-bool GlesDrawState::operator==(const GlesDrawState& other) const {
-    if (mode != other.mode || texturing != other.texturing || isBlended != other.isBlended) return false;
-    if (isBlended && (blendSource != other.blendSource || blendDestination != other.blendDestination)) return false;
-    if (texturing == GlesTexturing::NONE) return true;
-    if (texturing == GlesTexturing::MODULATE_WRAPPED) return sampling == other.sampling;
-    return sampling.image == other.sampling.image && sampling.isNearest == other.sampling.isNearest &&
-           sampling.isOpaque == other.sampling.isOpaque;
-}
-
-// GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA writes a fragment of alpha 1 as it is. Every fragment
-// has alpha 1 where the vertex colours do and the texture, if any, is an image without alpha
-// (whose border is opaque too) or a bitmap's mask.
-bool GlesDrawState::IsBlendingVoid(bool isEveryAlphaOne) const {
-    if (!isBlended) return true;
-    if (!isEveryAlphaOne || !IsAlphaBlended()) return false;
-    return texturing == GlesTexturing::NONE || texturing == GlesTexturing::BITMAP_MASK || sampling.isOpaque;
-}
 
 GlesProgram::GlesProgram()
     : _variants(),
@@ -143,7 +139,7 @@ void GlesProgram::_Use(int used) {
         ::glBindAttribLocation(variant.program, POSITION, "position");
         ::glBindAttribLocation(variant.program, TEX_COORD, "texCoord");
         ::glBindAttribLocation(variant.program, COLOR, "color");
-        ::glLinkProgram(variant.program);
+        Link(variant.program);
         variant.size = ::glGetUniformLocation(variant.program, "size");
         variant.border = ::glGetUniformLocation(variant.program, "border");
         variant.wrap = ::glGetUniformLocation(variant.program, "wrap");

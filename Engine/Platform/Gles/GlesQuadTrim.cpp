@@ -51,8 +51,8 @@ bool IsOneColourParallelogram(const GlesVertex* const c[4]) {
     return isClosed(&GlesVertex::x) && isClosed(&GlesVertex::y) && isClosed(&GlesVertex::z);
 }
 
-bool ShapeOf(const GlesVertex quad[6], const GlesSampling& sampling, Shape* shape) {
-    const GlesVertex* const c[4] = {&quad[0], &quad[1], &quad[2], &quad[5]};
+bool ShapeOf(const GlesVertex quad[4], const GlesSampling& sampling, Shape* shape) {
+    const GlesVertex* const c[4] = {&quad[0], &quad[1], &quad[2], &quad[3]};
     if (!IsOneColourParallelogram(c)) return false;
     for (int i = 0; i < 4; ++i) {
         shape->corner[i] = c[i];
@@ -125,7 +125,7 @@ GlesVertex CutCorner(const Shape& shape, int corner, const double low[2], const 
 
 // A pixel at texel coordinate u takes the texels floor(u - 0.5) and the one after: left of
 // (first seen texel - 0.5), or right of (last seen texel + 1.5), it takes transparent ones only.
-bool GlesQuadTrim::Trim(const GlesSampling& sampling, const GLint viewport[4], GlesVertex quad[6]) {
+bool GlesQuadTrim::Trim(const GlesSampling& sampling, const GLint viewport[4], GlesVertex quad[4]) {
     Shape shape;
     if (sampling.alpha == nullptr || !ShapeOf(quad, sampling, &shape)) return true;
     const GlesAlphaMap& alpha = *sampling.alpha;
@@ -140,7 +140,6 @@ bool GlesQuadTrim::Trim(const GlesSampling& sampling, const GLint viewport[4], G
     }
     GlesVertex cut[4];
     for (int corner = 0; corner < 4; ++corner) cut[corner] = CutCorner(shape, corner, low, high, sampling);
-    const int triangles[6] = {0, 1, 2, 0, 2, 3};
-    for (int i = 0; i < 6; ++i) quad[i] = cut[triangles[i]];
+    for (int corner = 0; corner < 4; ++corner) quad[corner] = cut[corner];
     return true;
 }

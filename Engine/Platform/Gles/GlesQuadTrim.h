@@ -5,12 +5,12 @@
 // quad need not reach: its rasteriser work shrinks with the transparent margin (a quarter of a
 // mine's). Cutting moves the quad's edges, and rounding may then take or leave a pixel along
 // them, so a quad is cut only where its image is transparent a texel either side of every edge.
-#include "GlesProgram.h"
+#include "GlesDrawState.h"
 
 class GlesQuadTrim {
 public:
-    // `quad`: the two triangles of a quad (corners 0 1 2 and 0 2 3), of one colour, with texture
+    // `quad`: the corners of a quad in order round it, of one colour, with texture
     // coordinates mapped into `sampling`'s ES texture, in a viewport of `viewport`. Cuts them
     // where it can; false where nothing of the quad would change a pixel.
-    static bool Trim(const GlesSampling& sampling, const GLint viewport[4], GlesVertex quad[6]);
+    static bool Trim(const GlesSampling& sampling, const GLint viewport[4], GlesVertex quad[4]);
 };

@@ -84,7 +84,12 @@ GLenum GlesTextures::Upload(GLint internalFormat, GLsizei width, GLsizei height,
     return GL_NO_ERROR;
 }
 
-// Where the two filters differ the magnifying one is taken: the engine sets both alike.
+bool GlesTextures::AreFiltersAlike() const {
+    const Texture& texture = _textures[_bound];
+    return texture.minFilter == texture.magFilter || (texture.width == 1 && texture.height == 1);
+}
+
+// Where the two filters differ the magnifying one is taken (see AreFiltersAlike).
 bool GlesTextures::Sampling(GlesSampling* sampling) const {
     const Texture& texture = _textures[_bound];
     if (texture.image.texture == 0 || texture.width == 0 || texture.height == 0) return false;

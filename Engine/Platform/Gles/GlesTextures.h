@@ -22,6 +22,9 @@ public:
                   const GLvoid* pixels, int unpackAlignment, GlesProgram& program);
     // How the bound texture is sampled; false when it is incomplete.
     bool Sampling(GlesSampling* sampling) const;
+    // Whether the bound texture is filtered alike when magnified and minified (where it has
+    // more than one texel): the subset filters with the magnifying filter alone.
+    bool AreFiltersAlike() const;
 
 private:
     struct Texture {
