@@ -8,8 +8,8 @@ namespace {
 constexpr std::size_t ID_LENGTH = 0;
 constexpr std::size_t COLOR_MAP_TYPE = 1;
 constexpr std::size_t IMAGE_TYPE = 2;
-constexpr std::size_t COLOR_MAP_SPEC = 3;
-constexpr std::size_t COLOR_MAP_SPEC_BYTES = 5;
+constexpr std::size_t COLOR_MAP_FIELDS = 3;
+constexpr std::size_t COLOR_MAP_FIELD_BYTES = 5;
 constexpr std::size_t X_ORIGIN = 8;
 constexpr std::size_t Y_ORIGIN = 10;
 constexpr std::size_t WIDTH = 12;
@@ -99,7 +99,7 @@ bool LevelFileCheck::_CheckKind(const std::uint8_t* bytes, std::size_t size) {
     } else if (bytes[ID_LENGTH] != 0) {
         _Refuse("carries an image ID of " + Number(bytes[ID_LENGTH]) + " byte(s) (a note in its header), which the "
                 "game cannot skip: save it without one");
-    } else if (std::memcmp(bytes + COLOR_MAP_SPEC, "\0\0\0\0\0", COLOR_MAP_SPEC_BYTES) != 0) {
+    } else if (std::memcmp(bytes + COLOR_MAP_FIELDS, "\0\0\0\0\0", COLOR_MAP_FIELD_BYTES) != 0) {
         _Refuse("has colour-map fields set in its header although it has no colour map: " + std::string(SAVE_AGAIN));
     } else if (Word(bytes, X_ORIGIN) != 0 || Word(bytes, Y_ORIGIN) != 0) {
         _Refuse("has the origin offsets (" + Number(Word(bytes, X_ORIGIN)) + ", " + Number(Word(bytes, Y_ORIGIN)) +
